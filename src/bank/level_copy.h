@@ -1,0 +1,45 @@
+#pragma once
+// Copying the questions of one level out of the bank into a working copy,
+// the step before every draw and every level of the bank check.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bank/bank_folder.h"
+#include "bank/record.h"
+
+namespace zv {
+
+// How the difficulty field is compared with the level. The draw of the first
+// question compares it as text with "1"; every other reader compares its
+// number value, so " 7" and "7.0" are level 7 there.
+enum class LevelMatch { Text, Number };
+
+struct LevelCopy {
+    int count = 0;                      // records copied to the working copy
+    bool bankEmpty = false;             // the bank has no bytes at all
+    bool copyFailed = false;            // the working copy could not be written
+    int lastSplit = 0;                  // SplitRecord's result for the last usable line
+    std::vector<std::size_t> skipped;   // numbers (from 1) of lines that are not records
+};
+
+// Makes sure the bank exists, empties `copy`, and appends to it, rebuilt by
+// JoinRecord, every record of the bank whose difficulty matches `level`.
+// Every usable line is split into `rec` in turn, so afterwards `rec` holds the
+// fields of the last one; `lastJoined` receives the last line written.
+LevelCopy copyLevel(const BankFolder& bank, std::string_view copy, int level, LevelMatch match,
+                    QuestionRecord& rec, std::string& lastJoined);
+
+// What the player is told about lines of the bank that were skipped: their
+// numbers, the first ten of them.
+std::string describeSkippedLines(const std::vector<std::size_t>& lines);
+
+// Line `n` (from 1) of a working copy, or nullopt if it has fewer lines.
+std::optional<std::string> readLine(const BankFolder& bank, std::string_view file, std::size_t n);
+
+// Counts the lines of a file (0 for a missing one).
+std::size_t countLines(const BankFolder& bank, std::string_view file);
+
+}  // namespace zv

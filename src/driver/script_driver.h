@@ -1,0 +1,57 @@
+#pragma once
+// The script driver: the program without windows, on a virtual clock,
+// driven by commands read one a line (see README.md for the commands).
+//
+// It starts as the program starts, carries out each command with everything
+// it sets off before reading the next, and prints what a player would have
+// seen in message boxes. It stops when the program ends.
+
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "toolkit/host.h"
+
+namespace zv {
+
+class App;
+struct Program;
+class Form;
+class Control;
+
+class ScriptDriver : public Host {
+public:
+    ScriptDriver(std::ostream& out, std::filesystem::path appDir);
+    ~ScriptDriver() override;
+
+    // Starts the program, then runs commands until the input or the program
+    // ends. Returns the exit status: 0 when every command was carried out.
+    int run(std::istream& in);
+    // Carries out one command line; false when it was an error.
+    bool execute(std::string_view line);
+    bool programEnded() const;
+
+    void messageBox(const std::string& text, const std::string& title) override;
+    void openUrl(const std::string& address) override;
+
+    App& app() { return *app_; }
+    Program& program() { return *program_; }
+
+private:
+    struct Target;
+    bool parseTarget(std::string_view word, Target& t) const;
+    Form* loadedForm(const Target& t) const;
+    bool userEvent(std::string_view command, const Target& t, std::string_view rest);
+    bool get(const Target& t, std::string_view prop);
+    bool var(std::string_view name);
+    void ignored(const Target& t);
+
+    std::ostream& out_;
+    std::unique_ptr<App> app_;
+    std::unique_ptr<Program> program_;
+    bool started_ = false;
+};
+
+}  // namespace zv

@@ -1,0 +1,106 @@
+#pragma once
+// The game board: the question, the four options, the money ladder, the
+// prize panel, the lifelines, the action labels and the board's timers.
+//
+// The board's behaviour is split over several files by what it does: the
+// start of a game and the draw of questions (game_start.cpp), the ladder
+// (game_ladder.cpp). Its design-time layout is in ui/game_design.cpp.
+
+#include <array>
+#include <string>
+
+#include "engine/program.h"
+#include "toolkit/form.h"
+
+namespace zv {
+
+class Game : public Form {
+public:
+    static constexpr const char* kName = "Game";
+    explicit Game(Program& program);
+
+    // Start of a game and the draw of questions.
+    void Form_Load() override;
+    void Form_Unload() override;
+    void Missing();
+    void lblStart_Click();
+    void NextQuestion();
+    void Enable();
+    void lifeLine();
+    void fontSizing();
+
+    // The ladder and the prize panel after a correct answer.
+    void q_Level();
+
+    // Picking an option. ClearAnswerPictures gives the four option pictures
+    // the neutral picture; ClearAnswer also forgets the pick.
+    void ClearAnswer();
+    void ClearAnswerPictures();
+
+    // Leaving a game.
+    void lblWith_Click();
+
+    // Steps the dialogs' buttons share: the four options offered again
+    // (undoing Fifty-Fifty), and each lifeline that was available when the
+    // board was frozen enabled again.
+    void MakeOptionsUsable();
+    void RestoreLifelines();
+
+    // Controls, named as the board names them.
+    Control& lblStart;
+    Control& lblQuestion;
+    std::array<Control*, 4> lblAnswer;
+    Control &lblA, &lblB, &lblC, &lblD;
+    Control &ImgA, &ImgB, &ImgC, &ImgD;
+    Control &ImgBlack, &ImgYellow, &ImgOrange, &ImgGreen;
+    Control& lblCorrect;
+    Control &lblQNo, &lblTotal, &lblAs, &lblFor;
+    std::array<Control*, 15> Label1;
+    Control &Label2, &Label3, &Label4, &Label5;
+    Control &lblLock, &lblWith, &lblKya, &lblExit;
+    Control &Image1, &Image2, &Image3, &Image4, &Image7, &Image8;
+    Control &Image9, &Image10, &Image11, &Image12;
+    Control &Frame1, &Frame2;
+    Control& Option1;
+    Control &Timer1, &Timer2, &Timer3, &Timer4, &Timer5;
+
+    // Form variables.
+    double Max1 = 0;
+    int Max2 = 0;
+    std::string Max1Chr, Max2Chr;
+    int adI = 0;
+    double adA = 0, adB = 0, adC = 0, add = 0, adVar = 0, adIncr = 0;
+    int adLevel = 0;
+    bool k5050 = false, kPhone = false, kAudience = false;
+    int kLevel = 0;
+    std::string kRight, kSelected;
+    int kTimes = 0;
+    int flip2 = 0;
+    int ll = 0;
+    std::string MissingLevels;
+    int QCount = 0;
+    int LevelsPresent = 0;
+    int CheckLevel = 0;
+    float PickNo = 0;
+    std::string RecLine;
+    int FieldNo = 0;
+    std::string Comment1, Comment2, Comment3;
+    int CommentPick = 0;
+
+private:
+    Program& p_;
+    Module1& m_;
+    // Lines of the bank that could not be read are reported once per board.
+    bool skippedReported_ = false;
+
+    void reportSkippedLines(const std::vector<std::size_t>& lines);
+    Control& option(int i) const;        // ImgA .. ImgD
+    Control& optionLetter(int i) const;  // lblA .. lblD
+    void showQuestion(const std::string& question, const std::array<std::string, 4>& options,
+                      const std::string& correct);
+};
+
+// The board's design-time controls (ui/game_design.cpp).
+void designGame(Form& board);
+
+}  // namespace zv

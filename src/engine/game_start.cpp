@@ -1,0 +1,247 @@
+// The game board from its load to the first question, and the draw of every
+// later question.
+
+#include <cmath>
+
+#include "bank/level_copy.h"
+#include "engine/game.h"
+
+namespace zv {
+
+namespace {
+const Color kRest = RGB(255, 110, 0);
+const Color kWhite = RGB(255, 255, 255);
+
+// Int(count * r) + 1 in single precision: uniform over 1 to count. A number
+// that rounds up to 1 in single precision would give count + 1; it is kept
+// at count.
+float pickOf(int count, double r)
+{
+    float pick = std::floor(static_cast<float>(count) * static_cast<float>(r)) + 1.0f;
+    if (count > 0 && pick > static_cast<float>(count)) pick = static_cast<float>(count);
+    return pick;
+}
+
+int scaled(int v, double ratio) { return static_cast<int>(std::floor(v * ratio)); }
+}  // namespace
+
+void Game::Form_Load()
+{
+    // The options dialog reads config.txt when it is first loaded.
+    p_.app.load("frmOptions");
+    m_.ExitOpen = false;
+    m_.SelectedAnswer = "E";
+    m_.BlinkState = 0;
+
+    // Laid out for 15360 x 11520 twips; scaled to the screen it opens on.
+    const double rw = p_.app.screenWidth() / static_cast<double>(kDesignScreenWidth);
+    const double rh = p_.app.screenHeight() / static_cast<double>(kDesignScreenHeight);
+    for (const auto& c : controls()) {
+        if (!c->has(Prop::Width)) continue;  // timers and lines have no size
+        c->setWidth(scaled(c->width(), rw));
+        c->setLeft(scaled(c->left(), rw));
+        c->setHeight(scaled(c->height(), rh));
+        c->setTop(scaled(c->top(), rh));
+    }
+    // The board fills the screen.
+    setWidth(p_.app.screenWidth());
+    setHeight(p_.app.screenHeight());
+
+    lblStart.setVisible(true);
+    m_.Level = 1;
+    CheckLevel = 1;
+    for (int i = 0; i < 4; ++i) {
+        lblAnswer[static_cast<std::size_t>(i)]->setEnabled(false);
+        optionLetter(i).setEnabled(false);
+        option(i).setEnabled(false);
+    }
+    fontSizing();
+    if (!m_.FastStartup) Missing();
+}
+
+void Game::Missing()
+{
+    MissingLevels.clear();
+    QCount = 0;
+    LevelsPresent = 0;
+    CheckLevel = 1;
+    std::vector<std::size_t> skipped;
+    while (CheckLevel <= 15) {
+        LevelCopy copy =
+            copyLevel(p_.bank, bankfile::kLevelCopy, CheckLevel, LevelMatch::Number, m_.QuestionRec, RecLine);
+        if (CheckLevel == 1) skipped = copy.skipped;
+        if (p_.bank.isEmpty(bankfile::kLevelCopy)) {
+            ++QCount;
+            MissingLevels += "  " + std::to_string(CheckLevel);
+        } else {
+            ++LevelsPresent;
+        }
+        ++CheckLevel;
+    }
+    reportSkippedLines(skipped);
+    if (LevelsPresent == 15) return;
+    if (LevelsPresent == 0)
+        p_.app.msgBox("No questions present, please copy imp.zrv file to the application installed directory");
+    else
+        p_.app.msgBox("Question(s) for the following level(s)" + MissingLevels +
+                      " are missing. Please add these question using Question Editor.");
+    p_.app.unload(kName);
+}
+
+void Game::lblStart_Click()
+{
+    m_.Msg3Flag = 0;
+    m_.Msg3FromReveal = 0;
+    m_.GameOver = false;
+    flip2 = 0;
+    m_.MsgOpen = m_.Msg2Open = m_.Msg3Open = false;
+    m_.ExitOpen = false;
+    kTimes = 3;
+    m_.KyaAllowed = true;
+
+    for (int i = 0; i < 4; ++i) option(i).copyPicture(ImgBlack);
+
+    for (Control* c : {&Label2, &Label3, &Label4, &Label5, &lblLock, &lblWith, &lblKya, &lblTotal, &lblQNo, &lblAs,
+                       &lblFor})
+        c->setVisible(true);
+    lblFor.setEnabled(true);
+    lblStart.setVisible(false);
+    if (!m_.KyaOption) lblKya.setVisible(false);
+
+    for (Control* c : {&lblLock, &lblKya, &lblWith, &lblExit}) c->setEnabled(true);
+    m_.KyaAllowed = true;
+
+    m_.Was5050Enabled = m_.WasPhoneEnabled = m_.WasAudienceEnabled = true;
+    Image9.setEnabled(true);
+    Image10.setEnabled(true);
+    Image11.setEnabled(true);
+    Image9.copyPicture(Image1);
+    Image10.copyPicture(Image2);
+    Image11.copyPicture(Image3);
+
+    for (int i = 0; i < 4; ++i) {
+        lblAnswer[static_cast<std::size_t>(i)]->setEnabled(true);
+        optionLetter(i).setEnabled(true);
+        option(i).setEnabled(true);
+    }
+    Option1.setValue(1);
+
+    lblTotal.setCaption("0");
+    lblAs.setCaption("0");
+    lblFor.setCaption("1000");
+    lblQNo.setCaption("1");
+    m_.SelectedAnswer = "E";
+    m_.Level = 1;
+    m_.BlinkState = 0;
+
+    for (Control* row : Label1) row->setForeColor(kRest);
+    Label1[0]->setForeColor(kWhite);
+
+    // The first question: only a difficulty of exactly "1" is level 1 here.
+    LevelCopy copy = copyLevel(p_.bank, bankfile::kDrawCopy, 1, LevelMatch::Text, m_.QuestionRec, RecLine);
+    FieldNo = copy.lastSplit;
+    if (copy.bankEmpty) {
+        p_.app.msgBox("No questions present. The file imp.zrv seems to be empty. Please use restore feature present "
+                      "in Question editor to get back all default questions.");
+        p_.app.unload(kName);
+        return;
+    }
+    QCount = copy.count;
+    PickNo = pickOf(QCount, p_.app.rnd());
+    if (p_.bank.isEmpty(bankfile::kDrawCopy)) {
+        p_.app.load("Message3").ctl("lblCaption").setCaption("No question(s) present for this level");
+        p_.app.show("Message3");
+        reportSkippedLines(copy.skipped);
+        return;
+    }
+    if (auto line = readLine(p_.bank, bankfile::kDrawCopy, static_cast<std::size_t>(PickNo))) {
+        FieldNo = SplitRecord(*line, m_.QuestionRec);
+    }
+    const auto& rec = m_.QuestionRec;
+    showQuestion(UnescapeCommas(rec[kQuestion]),
+                 {UnescapeCommas(rec[2]), UnescapeCommas(rec[3]), UnescapeCommas(rec[4]), UnescapeCommas(rec[5])},
+                 UnescapeCommas(rec[kAnswer]));
+    reportSkippedLines(copy.skipped);
+}
+
+void Game::NextQuestion()
+{
+    if (m_.Level >= 15) {
+        ++m_.Level;
+        return;
+    }
+    ++m_.Level;
+    LevelCopy copy =
+        copyLevel(p_.bank, bankfile::kDrawCopy, m_.Level, LevelMatch::Number, m_.QuestionRec, RecLine);
+    const float pick = pickOf(copy.count, p_.app.rnd());
+    if (p_.bank.isEmpty(bankfile::kDrawCopy)) {
+        p_.app.msgBox("No question(s) present for the level : " + std::to_string(m_.Level));
+        // The bank has no question for this level, so the game cannot go on:
+        // rather than a question of another level, the board shows none and
+        // the player leaves with the money won so far, as after a withdrawal.
+        showQuestion("", {"", "", "", ""}, "");
+        lblQNo.setCaption(std::to_string(m_.Level));
+        lblWith_Click();
+        return;
+    }
+    if (auto line = readLine(p_.bank, bankfile::kDrawCopy, static_cast<std::size_t>(pick)))
+        SplitRecord(*line, m_.QuestionRec);
+    auto& rec = m_.QuestionRec;
+    for (int i = 0; i <= kOptionD; ++i) rec[static_cast<std::size_t>(i)] = m_.UnescapeCommas(rec[static_cast<std::size_t>(i)]);
+    showQuestion(rec[kQuestion], {rec[2], rec[3], rec[4], rec[5]}, rec[kAnswer]);
+    lblQNo.setCaption(std::to_string(m_.Level));
+    reportSkippedLines(copy.skipped);
+}
+
+void Game::showQuestion(const std::string& question, const std::array<std::string, 4>& options,
+                        const std::string& correct)
+{
+    lblQuestion.setCaption(question);
+    for (std::size_t i = 0; i < 4; ++i) lblAnswer[i]->setCaption(options[i]);
+    lblCorrect.setCaption(correct);
+}
+
+void Game::reportSkippedLines(const std::vector<std::size_t>& lines)
+{
+    if (lines.empty() || skippedReported_) return;
+    skippedReported_ = true;
+    p_.app.msgBox(describeSkippedLines(lines));
+}
+
+void Game::Enable()
+{
+    for (int i = 0; i < 4; ++i) option(i).copyPicture(ImgBlack);
+    for (int i = 0; i < 4; ++i) {
+        option(i).setEnabled(true);
+        lblAnswer[static_cast<std::size_t>(i)]->setEnabled(true);
+        optionLetter(i).setEnabled(true);
+    }
+}
+
+void Game::lifeLine()
+{
+    ll = 0;
+    for (Control* image : {&Image9, &Image10, &Image11})
+        if (image->enabled()) ++ll;
+}
+
+void Game::fontSizing()
+{
+    const int w = p_.app.screenWidth();
+    if (w >= 19300) return;  // large screens keep the design sizes
+    const int col = w < 12100 ? 0 : (w < 16000 ? 1 : 2);
+    auto size = [col](std::array<double, 3> sizes, std::initializer_list<Control*> controls) {
+        for (Control* c : controls) c->setFontSize(sizes[static_cast<std::size_t>(col)]);
+    };
+    size({10, 12, 14}, {&lblLock, &lblWith, &lblKya});
+    size({6, 8, 12}, {&lblTotal, &lblAs, &lblQNo, &lblFor});
+    size({10, 12, 16}, {&Label2, &Label3, &Label4, &Label5});
+    size({8, 10, 14}, {&ctl("Label19")});
+    size({10, 12, 16}, {&ctl("Label20")});
+    size({10, 12, 16}, {&lblQuestion, &lblA, &lblB, &lblC, &lblD});
+    for (Control* c : lblAnswer) size({10, 12, 16}, {c});
+    for (Control* c : Label1) size({6, 8, 12}, {c});
+    size({18, 22, 28}, {&lblStart, &lblExit});
+}
+
+}  // namespace zv

@@ -1,0 +1,467 @@
+#include "qt/form_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "qt/artwork.h"
+
+namespace zv {
+
+namespace {
+
+int px(int twips) { return twips / kTwipsPerPixel; }
+
+QColor qcolor(Color c) { return QColor(c.r, c.g, c.b); }
+
+QString qtext(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A picture of the model: the artwork its holder names, stretched.
+class PictureWidget : public QWidget {
+public:
+    PictureWidget(const Control& c, QWidget* parent) : QWidget(parent), control_(c) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        art::drawPicture(p, rect(), control_.form().name(), control_.picture());
+    }
+
+private:
+    const Control& control_;
+};
+
+// A filled rectangle: the bars of the charts.
+class ShapeWidget : public QWidget {
+public:
+    ShapeWidget(const Control& c, QWidget* parent) : QWidget(parent), control_(c) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), qcolor(control_.backColor()));
+    }
+
+private:
+    const Control& control_;
+};
+
+class LineWidget : public QWidget {
+public:
+    LineWidget(const Control& c, QWidget* parent) : QWidget(parent), control_(c)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(QPen(qcolor(control_.borderColor()), 1));
+        const int x0 = std::min(control_.x1, control_.x2), y0 = std::min(control_.y1, control_.y2);
+        p.drawLine(px(control_.x1 - x0), px(control_.y1 - y0), px(control_.x2 - x0), px(control_.y2 - y0));
+    }
+
+private:
+    const Control& control_;
+};
+
+// A panel with an optional caption on a coloured ground.
+class FrameWidget : public QWidget {
+public:
+    FrameWidget(const Control& c, QWidget* parent) : QWidget(parent), control_(c) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+        p.setBrush(qcolor(control_.backColor()));
+        p.setPen(QPen(QColor(236, 178, 52), 1.5));
+        const int captionHeight = control_.caption().empty() ? 0 : fontMetrics().height();
+        p.drawRoundedRect(r.adjusted(0, captionHeight / 2.0, 0, 0), 6, 6);
+        if (captionHeight) {
+            const QString text = qtext(control_.caption());
+            const int w = fontMetrics().horizontalAdvance(text) + 12;
+            p.fillRect(QRectF(10, 0, w, captionHeight), qcolor(control_.backColor()));
+            p.setPen(qcolor(control_.foreColor()));
+            p.drawText(QRectF(16, 0, w, captionHeight), Qt::AlignVCenter | Qt::AlignLeft, text);
+        }
+    }
+
+private:
+    const Control& control_;
+};
+
+}  // namespace
+
+FormWindow::FormWindow(App& app, Form& form, std::function<void()> afterEvent)
+    : QWidget(nullptr), app_(app), form_(form), afterEvent_(std::move(afterEvent))
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    switch (form.style()) {
+    case WindowStyle::Board: setWindowFlags(Qt::Window | Qt::FramelessWindowHint); break;
+    case WindowStyle::Main: setWindowFlags(Qt::Window); break;
+    case WindowStyle::Dialog: setWindowFlags(Qt::Dialog); break;
+    case WindowStyle::Bare: setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint); break;
+    }
+    // Children are made in design order, so later controls lie on top.
+    for (const auto& c : form.controls()) {
+        QWidget* parent = this;
+        if (Control* frame = c->container())
+            if (auto it = views_.find(frame); it != views_.end()) parent = it->second.widget;
+        QWidget* w = makeWidget(*c, parent);
+        if (!w) continue;
+        View view;
+        view.control = c.get();
+        view.widget = w;
+        views_[c.get()] = view;
+        controlsByWidget_[w] = c.get();
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+        for (QObject* child : w->findChildren<QObject*>()) {
+            if (auto* cw = qobject_cast<QWidget*>(child)) {
+                cw->setMouseTracking(true);
+                cw->installEventFilter(this);
+                controlsByWidget_[cw] = c.get();
+            }
+        }
+    }
+    sync();
+}
+
+QWidget* FormWindow::makeWidget(Control& c, QWidget* parent)
+{
+    switch (c.kind()) {
+    case Kind::Label: {
+        auto* l = new QLabel(parent);
+        l->setAttribute(Qt::WA_TranslucentBackground, c.transparent());
+        return l;
+    }
+    case Kind::Image: return new PictureWidget(c, parent);
+    case Kind::Shape: return new ShapeWidget(c, parent);
+    case Kind::Line: return new LineWidget(c, parent);
+    case Kind::Frame: return new FrameWidget(c, parent);
+    case Kind::CommandButton: {
+        auto* b = new QPushButton(parent);
+        b->setFocusPolicy(Qt::StrongFocus);
+        connect(b, &QPushButton::clicked, this, [this, &c] {
+            app_.click(c);
+            afterEvent_();
+        });
+        return b;
+    }
+    case Kind::OptionButton: {
+        auto* b = new QRadioButton(parent);
+        connect(b, &QRadioButton::clicked, this, [this, &c] {
+            app_.click(c);
+            afterEvent_();
+        });
+        return b;
+    }
+    case Kind::CheckBox: {
+        auto* b = new QCheckBox(parent);
+        connect(b, &QCheckBox::clicked, this, [this, &c] {
+            app_.click(c);
+            afterEvent_();
+        });
+        return b;
+    }
+    case Kind::TextBox: {
+        auto* e = new QLineEdit(parent);
+        connect(e, &QLineEdit::textEdited, this, [this, &c](const QString& t) {
+            const QByteArray bytes = t.toUtf8();
+            app_.typeText(c, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+            afterEvent_();
+        });
+        return e;
+    }
+    case Kind::ComboBox: {
+        auto* box = new QComboBox(parent);
+        connect(box, &QComboBox::activated, this, [this, &c](int index) {
+            if (index >= 0 && static_cast<std::size_t>(index) < c.items().size()) app_.typeText(c, c.items()[static_cast<std::size_t>(index)]);
+            afterEvent_();
+        });
+        return box;
+    }
+    case Kind::ListBox: return new QListWidget(parent);
+    case Kind::Timer: return nullptr;
+    }
+    return nullptr;
+}
+
+QWidget* FormWindow::widgetOf(const Control& c) const
+{
+    auto it = views_.find(&c);
+    return it == views_.end() ? nullptr : it->second.widget;
+}
+
+Control* FormWindow::controlOf(QObject* o) const
+{
+    auto it = controlsByWidget_.find(o);
+    return it == controlsByWidget_.end() ? nullptr : it->second;
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    Control* c = controlOf(watched);
+    if (!c || syncing_) return false;
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        // A control that takes no events lets the move through to the form.
+        if (!app_.mouseMove(*c)) app_.mouseMove(form_);
+        afterEvent_();
+        return false;
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) pressed_ = c;
+        return false;
+    case QEvent::MouseButtonRelease: {
+        auto* me = static_cast<QMouseEvent*>(event);
+        const bool inside = static_cast<QWidget*>(watched)->rect().contains(me->position().toPoint());
+        const bool plain = c->kind() == Kind::Label || c->kind() == Kind::Image || c->kind() == Kind::Frame ||
+                           c->kind() == Kind::Shape;
+        if (plain && me->button() == Qt::LeftButton && pressed_ == c && inside) {
+            pressed_ = nullptr;
+            app_.click(*c);
+            afterEvent_();
+            return true;
+        }
+        pressed_ = nullptr;
+        return false;
+    }
+    case QEvent::KeyPress: {
+        if (c->kind() != Kind::TextBox) return false;
+        auto* ke = static_cast<QKeyEvent*>(event);
+        int code = -1;
+        if (ke->key() == Qt::Key_Backspace)
+            code = 8;
+        else if (ke->text().size() == 1 && ke->text().at(0).unicode() < 256 && ke->text().at(0).unicode() >= 32)
+            code = ke->text().at(0).unicode();
+        if (code < 0) return false;  // arrows, Delete and the like: no key press event
+        app_.keyPress(*c, code);
+        afterEvent_();
+        return code == 0;  // the handler discarded the key
+    }
+    default: return false;
+    }
+}
+
+void FormWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    app_.mouseMove(form_);
+    afterEvent_();
+    QWidget::mouseMoveEvent(event);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event)
+{
+    // The model decides: its unload takes the window away at the next sync.
+    event->ignore();
+    app_.closeBox(form_);
+    afterEvent_();
+}
+
+void FormWindow::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (form_.style() == WindowStyle::Board)
+        art::drawStage(p, rect());
+    else
+        p.fillRect(rect(), qcolor(form_.backColor()));
+}
+
+void FormWindow::placeWindow()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    if (form_.style() == WindowStyle::Board) {
+        setGeometry(screen);
+        return;
+    }
+    const QSize size(px(form_.width()), px(form_.height()));
+    setFixedSize(size);
+    move(screen.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void FormWindow::sync()
+{
+    syncing_ = true;
+    setWindowTitle(qtext(form_.caption()));
+    for (auto& [c, view] : views_) syncView(view);
+    if (form_.visible()) {
+        if (!placed_) {
+            placeWindow();
+            placed_ = true;
+        }
+        if (!isVisible()) {
+            if (form_.style() == WindowStyle::Board)
+                showFullScreen();
+            else
+                show();
+        }
+        if (shownCount_ != form_.showCount()) {
+            shownCount_ = form_.showCount();
+            raise();
+        }
+    } else if (isVisible()) {
+        hide();
+    }
+    syncing_ = false;
+}
+
+void FormWindow::syncView(View& v)
+{
+    Control& c = *v.control;
+    QWidget* w = v.widget;
+    bool repaint = false;
+
+    if (c.kind() == Kind::Line) {
+        const int x0 = std::min(c.x1, c.x2), y0 = std::min(c.y1, c.y2);
+        w->setGeometry(px(x0), px(y0), px(std::abs(c.x2 - c.x1)) + 1, px(std::abs(c.y2 - c.y1)) + 1);
+    } else if (c.left() != v.left || c.top() != v.top || c.width() != v.width || c.height() != v.height) {
+        v.left = c.left();
+        v.top = c.top();
+        v.width = c.width();
+        v.height = c.height();
+        w->setGeometry(px(v.left), px(v.top), std::max(0, px(v.width)), std::max(0, px(v.height)));
+    }
+    if (static_cast<int>(c.visible()) != v.visible) {
+        v.visible = c.visible();
+        w->setVisible(c.visible());
+    }
+    const bool enabledChanged = static_cast<int>(c.enabled()) != v.enabled;
+    v.enabled = c.enabled();
+    if (c.fontSize() != v.fontSize) {
+        v.fontSize = c.fontSize();
+        QFont f(qtext(c.fontName()));
+        f.setPointSizeF(c.fontSize());
+        f.setBold(c.fontBold());
+        w->setFont(f);
+    }
+    if (c.toolTipText() != v.tip) {
+        v.tip = c.toolTipText();
+        w->setToolTip(qtext(v.tip));
+    }
+    const bool colours = c.foreColor() != v.fore || c.backColor() != v.back || enabledChanged;
+    v.fore = c.foreColor();
+    v.back = c.backColor();
+
+    switch (c.kind()) {
+    case Kind::Label: {
+        auto* l = static_cast<QLabel*>(w);
+        if (c.caption() != v.caption) {
+            v.caption = c.caption();
+            l->setText(qtext(v.caption));
+            l->setWordWrap(c.wordWrap());
+            Qt::Alignment a = c.alignment() == Align::Center ? Qt::AlignHCenter
+                              : c.alignment() == Align::Right ? Qt::AlignRight : Qt::AlignLeft;
+            l->setAlignment(a | Qt::AlignVCenter);
+            l->setTextFormat(Qt::PlainText);
+        }
+        if (colours) {
+            // A disabled label is drawn dimmed; it still shows its colour.
+            QColor fore = qcolor(c.foreColor());
+            if (!c.enabled()) fore = fore.darker(220);
+            QPalette pal = l->palette();
+            pal.setColor(QPalette::WindowText, fore);
+            pal.setColor(QPalette::Window, qcolor(c.backColor()));
+            l->setPalette(pal);
+            l->setAutoFillBackground(!c.transparent());
+        }
+        break;
+    }
+    case Kind::Image:
+        if (c.picture() != v.picture) {
+            v.picture = c.picture();
+            repaint = true;
+        }
+        break;
+    case Kind::Shape:
+    case Kind::Frame:
+        if (colours || c.caption() != v.caption) {
+            v.caption = c.caption();
+            repaint = true;
+        }
+        break;
+    case Kind::CommandButton: {
+        auto* b = static_cast<QPushButton*>(w);
+        if (c.caption() != v.caption) b->setText(qtext(v.caption = c.caption()));
+        if (enabledChanged) b->setEnabled(c.enabled());
+        break;
+    }
+    case Kind::OptionButton:
+    case Kind::CheckBox: {
+        auto* b = static_cast<QAbstractButton*>(w);
+        if (c.caption() != v.caption) b->setText(qtext(v.caption = c.caption()));
+        if (c.value() != v.value || b->isChecked() != (c.value() != 0)) {
+            v.value = c.value();
+            b->setAutoExclusive(false);
+            b->setChecked(c.value() != 0);
+            b->setAutoExclusive(c.kind() == Kind::OptionButton);
+        }
+        if (enabledChanged) b->setEnabled(c.enabled());
+        if (colours) {
+            QPalette pal = b->palette();
+            pal.setColor(QPalette::WindowText, qcolor(c.foreColor()));
+            pal.setColor(QPalette::Window, qcolor(c.backColor()));
+            b->setPalette(pal);
+            b->setAutoFillBackground(true);
+        }
+        break;
+    }
+    case Kind::TextBox: {
+        auto* e = static_cast<QLineEdit*>(w);
+        if (c.text() != v.text) {
+            v.text = c.text();
+            if (e->text() != qtext(v.text)) e->setText(qtext(v.text));
+        }
+        if (enabledChanged) e->setEnabled(c.enabled());
+        if (form_.focus() == &c && !e->hasFocus() && isActiveWindow()) e->setFocus();
+        break;
+    }
+    case Kind::ComboBox: {
+        auto* box = static_cast<QComboBox*>(w);
+        if (c.itemsVersion() != v.items) {
+            v.items = c.itemsVersion();
+            box->clear();
+            for (const auto& item : c.items()) box->addItem(qtext(item));
+            v.listIndex = -2;
+        }
+        if (c.listIndex() != v.listIndex) {
+            v.listIndex = c.listIndex();
+            box->setCurrentIndex(v.listIndex);
+        }
+        if (enabledChanged) box->setEnabled(c.enabled());
+        break;
+    }
+    case Kind::ListBox: {
+        auto* list = static_cast<QListWidget*>(w);
+        if (c.itemsVersion() != v.items) {
+            v.items = c.itemsVersion();
+            list->clear();
+            for (const auto& item : c.items()) list->addItem(qtext(item));
+        }
+        if (enabledChanged) list->setEnabled(c.enabled());
+        break;
+    }
+    case Kind::Line:
+    case Kind::Timer: break;
+    }
+    if (repaint) w->update();
+}
+
+}  // namespace zv

@@ -1,0 +1,117 @@
+#include "qt/qt_front_end.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+#include "qt/form_window.h"
+#include "ui/forms.h"
+
+namespace zv {
+
+QtFrontEnd::QtFrontEnd(std::filesystem::path appDir)
+    : app_(std::make_unique<App>(*this, std::move(appDir))), program_(std::make_unique<Program>(*app_))
+{
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize size = screen->geometry().size();
+        app_->setScreen(size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel);
+    }
+    // The reveals count whole seconds: a precise timer keeps 10 seconds of
+    // suspense 10 seconds long.
+    clock_.setTimerType(Qt::PreciseTimer);
+    clock_.setSingleShot(true);
+    connect(&clock_, &QTimer::timeout, this, [this] { tick(); });
+    elapsed_.start();
+}
+
+QtFrontEnd::~QtFrontEnd()
+{
+    for (auto& [form, window] : windows_) delete window;
+    windows_.clear();
+}
+
+void QtFrontEnd::start()
+{
+    startProgram(*program_);
+    afterEvent();
+}
+
+void QtFrontEnd::afterEvent()
+{
+    if (app_->inEvent()) return;  // a message box's own loop: the event is not over
+    sync();
+    armClock();
+}
+
+void QtFrontEnd::sync()
+{
+    std::vector<Form*> loaded = app_->loadedForms();
+    // Windows of unloaded forms go.
+    for (auto it = windows_.begin(); it != windows_.end();) {
+        if (std::find(loaded.begin(), loaded.end(), it->first) == loaded.end()) {
+            it->second->hide();
+            it->second->deleteLater();
+            it = windows_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (Form* f : loaded) {
+        auto it = windows_.find(f);
+        if (it == windows_.end()) it = windows_.emplace(f, new FormWindow(*app_, *f, [this] { afterEvent(); })).first;
+        it->second->sync();
+    }
+    if (app_->ended() && !quitting_) {
+        quitting_ = true;
+        QApplication::quit();
+    }
+}
+
+FormWindow* QtFrontEnd::windowOf(const std::string& form) const
+{
+    for (const auto& [f, window] : windows_)
+        if (f->name() == form) return window;
+    return nullptr;
+}
+
+void QtFrontEnd::armClock()
+{
+    auto due = app_->nextDue();
+    if (!due) {
+        clock_.stop();
+        return;
+    }
+    const qint64 wait = std::max<qint64>(0, *due - elapsed_.elapsed());
+    clock_.start(static_cast<int>(std::min<qint64>(wait, 1 << 30)));
+}
+
+void QtFrontEnd::tick()
+{
+    if (app_->inEvent()) {
+        // A handler waits for a message box: ticks wait until it has ended.
+        clock_.start(20);
+        return;
+    }
+    app_->advanceTo(elapsed_.elapsed(), true);
+    afterEvent();
+}
+
+void QtFrontEnd::messageBox(const std::string& text, const std::string& title)
+{
+    // The windows show the state at this point of the handler.
+    sync();
+    QWidget* parent = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title.empty() ? "Zarvana" : title.c_str()),
+                    QString::fromUtf8(text.c_str()), QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void QtFrontEnd::openUrl(const std::string& address)
+{
+    QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromUtf8(address.c_str())));
+}
+
+}  // namespace zv

@@ -1,0 +1,51 @@
+#pragma once
+// The Qt front end: shows every loaded form of the model as a window, keeps
+// the windows up to date after each event, runs the model's timers on real
+// time, and shows the system's message boxes and the browser.
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <filesystem>
+#include <map>
+#include <memory>
+
+#include "engine/program.h"
+#include "toolkit/application.h"
+
+namespace zv {
+
+class FormWindow;
+
+class QtFrontEnd : public QObject, public Host {
+public:
+    explicit QtFrontEnd(std::filesystem::path appDir);
+    ~QtFrontEnd() override;
+
+    // Starts the program in its start-up window.
+    void start();
+    App& app() { return *app_; }
+
+    void messageBox(const std::string& text, const std::string& title) override;
+    void openUrl(const std::string& address) override;
+
+    // After every event: windows brought up to date, the clock re-armed.
+    void afterEvent();
+
+    // The window that shows a loaded form, or null.
+    FormWindow* windowOf(const std::string& form) const;
+
+private:
+    void sync();
+    void armClock();
+    void tick();
+
+    std::unique_ptr<App> app_;
+    std::unique_ptr<Program> program_;
+    std::map<Form*, FormWindow*> windows_;
+    QElapsedTimer elapsed_;
+    QTimer clock_;
+    bool quitting_ = false;
+};
+
+}  // namespace zv

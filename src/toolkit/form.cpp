@@ -1,0 +1,72 @@
+#include "toolkit/form.h"
+
+#include <stdexcept>
+
+#include "toolkit/application.h"
+#include "toolkit/values.h"
+
+namespace zv {
+
+Form::Form(App& app, std::string name) : app_(&app), name_(std::move(name)) {}
+
+Form::~Form() = default;
+
+Control& Form::add(Kind kind, std::string name, int index)
+{
+    controls_.push_back(std::make_unique<Control>(*this, kind, name, index));
+    Control& c = *controls_.back();
+    byName_[{std::move(name), index}] = &c;
+    return c;
+}
+
+Control* Form::find(std::string_view name, int index) const
+{
+    auto it = byName_.find(std::pair<std::string, int>(std::string(name), index));
+    return it == byName_.end() ? nullptr : it->second;
+}
+
+Control& Form::ctl(std::string_view name, int index) const
+{
+    if (Control* c = find(name, index)) return *c;
+    throw std::out_of_range(name_ + " has no control " + std::string(name) + "(" + std::to_string(index) + ")");
+}
+
+void Form::onTimer(std::string timer, std::function<void()> h) { timer_[std::move(timer)] = std::move(h); }
+
+void Form::fireClick(Control& c)
+{
+    if (auto it = click_.find(c.name()); it != click_.end()) it->second(c.index());
+}
+
+void Form::fireMouseMove(Control& c)
+{
+    if (auto it = move_.find(c.name()); it != move_.end()) it->second(c.index());
+}
+
+void Form::fireKeyPress(Control& c, int& keyAscii)
+{
+    if (auto it = key_.find(c.name()); it != key_.end()) it->second(c.index(), keyAscii);
+}
+
+void Form::fireTimer(Control& timer)
+{
+    if (auto it = timer_.find(timer.name()); it != timer_.end()) it->second();
+}
+
+std::optional<std::string> Form::format(Prop p) const
+{
+    switch (p) {
+    case Prop::Caption: return caption_;
+    case Prop::Visible: return formatBool(visible_);
+    case Prop::Left: return formatNumber(left_);
+    case Prop::Top: return formatNumber(top_);
+    case Prop::Width: return formatNumber(width_);
+    case Prop::Height: return formatNumber(height_);
+    case Prop::BackColor: return toString(backColor_);
+    case Prop::ForeColor: return toString(foreColor_);
+    case Prop::Picture: return picture_;
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace zv

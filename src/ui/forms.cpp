@@ -1,0 +1,33 @@
+#include "ui/forms.h"
+
+#include "engine/game.h"
+#include "ui/dialogs.h"
+#include "ui/options.h"
+
+namespace zv {
+
+namespace {
+template <class F>
+void add(Program& p)
+{
+    p.app.registerForm(F::kName, [&p](App&) { return std::make_unique<F>(p); });
+}
+}  // namespace
+
+void registerForms(Program& p)
+{
+    add<Game>(p);
+    add<MessageDialog>(p);
+    add<Message2Dialog>(p);
+    add<Message3Dialog>(p);
+    add<ResultDialog>(p);
+    add<frmOptions>(p);
+}
+
+void startProgram(Program& p)
+{
+    registerForms(p);
+    p.app.run([&p] { p.app.show(kStartupForm); });
+}
+
+}  // namespace zv

@@ -1,0 +1,176 @@
+// The game board as designed for a 1024 x 768 screen (15360 x 11520 twips):
+// a black set with orange text, the money ladder on the right under the
+// three lifelines, the prize panel top left, the question and its four
+// option capsules across the lower half, the emblem at the bottom centre.
+
+#include <string>
+
+#include "engine/game.h"
+#include "ui/design_kit.h"
+
+namespace zv {
+
+namespace {
+using design::Box;
+constexpr Color kOrange = RGB(255, 110, 0);
+constexpr Color kPanel = RGB(255, 192, 128);
+
+// Positions are easier to read in pixels of the design screen.
+constexpr Box px(int l, int t, int w, int h) { return {l * 15, t * 15, w * 15, h * 15}; }
+
+Control& boardLabel(Form& f, std::string name, Box box, std::string caption, int index = -1)
+{
+    Control& c = design::label(f, std::move(name), box, std::move(caption), index);
+    c.setForeColor(kOrange);
+    return c;
+}
+
+// The caption of a ladder row: the level, a run of blanks, the prize.
+std::string ladderCaption(int level)
+{
+    static constexpr int prizes[] = {1000,   2000,   3000,   5000,    10000,   20000,   40000,   80000,
+                                     160000, 320000, 640000, 1250000, 2500000, 5000000, 10000000};
+    return std::to_string(level) + std::string(level < 10 ? 16 : 14, ' ') + std::to_string(prizes[level - 1]);
+}
+
+void designPollPanel(Form& f)
+{
+    // The audience poll: four bars of votes with their percentages.
+    Control& frame = design::frame(f, "Frame1", {2160, 3960, 2895, 2175}, "");
+    frame.setBackColor(kPanel);
+    frame.setVisible(false);
+    const int lefts[] = {360, 960, 1560, 2160};
+    const Color colours[] = {RGB(255, 0, 0), RGB(255, 255, 0), RGB(0, 0, 255), RGB(0, 128, 0)};
+    const char* letters[] = {"A", "B", "C", "D"};
+    for (int i = 0; i < 4; ++i) {
+        // Black bars first: the coloured bar stands in front of its shadow.
+        design::in(frame, design::shape(f, "Shape" + std::to_string(i + 1), {lefts[i] + 70, 1460, 375, 0}, RGB(0, 0, 0)));
+    }
+    for (int i = 0; i < 4; ++i)
+        design::in(frame, design::shape(f, "Shape" + std::to_string(i + 5), {lefts[i], 1500, 375, 0}, colours[i]));
+    for (int i = 0; i < 4; ++i) {
+        Control& pct = design::in(frame, design::label(f, "Label" + std::to_string(i + 10), {lefts[i] + 120, 120, 450, 255}, ""));
+        pct.setFontSize(8);
+        Control& letter = design::in(frame, design::label(f, "Label" + std::to_string(i + 6), {lefts[i] + 120, 1560, 300, 255}, letters[i]));
+        letter.setFontSize(10);
+        letter.setFontBold(true);
+    }
+    design::in(frame, design::line(f, "Line1", 240, 120, 240, 1560, RGB(0, 0, 0)));
+    design::in(frame, design::line(f, "Line2", 240, 1560, 2760, 1560, RGB(0, 0, 0)));
+}
+
+void designAdvicePanel(Form& f)
+{
+    // "Kya Lagta Hai": the player marks the option to ask the host about.
+    Control& frame = design::frame(f, "Frame2", {4920, 3960, 2295, 2175}, "");
+    frame.setBackColor(kPanel);
+    frame.setVisible(false);
+    Control& prompt = design::in(frame, design::label(f, "Label15", {120, 160, 2055, 720},
+                                                      "Please select the option you feel is correct."));
+    prompt.setFontSize(9);
+    prompt.setAlignment(Align::Center);
+    const int lefts[] = {360, 840, 1320, 1800};
+    const char* letterNames[] = {"Label14", "Label16", "Label17", "Label18"};
+    const char* letters[] = {"A", "B", "C", "D"};
+    for (int i = 0; i < 4; ++i) {
+        Control& o = design::in(frame, design::option(f, "Option" + std::to_string(i + 1), {lefts[i], 960, 255, 255}, ""));
+        o.setBackColor(kPanel);
+        Control& l = design::in(frame, design::label(f, letterNames[i], {lefts[i] + 30, 1440, 255, 255}, letters[i]));
+        l.setFontSize(10);
+        l.setFontBold(true);
+    }
+    design::in(frame, design::button(f, "Command1", {960 - 120, 1680, 735, 375}, "OK"));
+}
+}  // namespace
+
+void designGame(Form& f)
+{
+    f.setCaption("Zarvana");
+    f.setStyle(WindowStyle::Board);
+    f.setBackColor(RGB(0, 0, 0));
+    f.setWidth(kDesignScreenWidth);
+    f.setHeight(kDesignScreenHeight);
+
+    // Title and credit.
+    Control& title = boardLabel(f, "Label20", px(16, 8, 320, 26), "Zarvana");
+    title.setFontBold(true);
+    Control& credit = boardLabel(f, "Label19", px(16, 34, 320, 20), "Fifteen questions to one crore");
+    credit.setFontSize(9.75);
+    credit.setFontBold(true);
+
+    // Prize panel: captions and their values, hidden until a game starts.
+    struct Row { const char* caption; const char* captionName; const char* valueName; int top; };
+    const Row rows[] = {{"This is Question No. ", "Label4", "lblQNo", 64},
+                        {"For", "Label5", "lblFor", 88},
+                        {"Total Prize Money", "Label2", "lblTotal", 112},
+                        {"Assured Prize Money", "Label3", "lblAs", 136}};
+    for (const Row& r : rows) {
+        boardLabel(f, r.captionName, px(16, r.top, 186, 22), r.caption).setVisible(false);
+
+        Control& value = boardLabel(f, r.valueName, px(204, r.top, 150, 22), "");
+        value.setFontBold(true);
+        value.setVisible(false);
+    }
+
+    // Picture holders: the option templates and the lifeline artwork, never shown.
+    for (const char* name : {"ImgBlack", "ImgYellow", "ImgOrange", "ImgGreen"})
+        design::image(f, name, px(24, 508, 480, 56)).setVisible(false);
+    for (const char* name : {"Image1", "Image2", "Image3", "Image4", "Image7", "Image8"})
+        design::image(f, name, px(768, 48, 87, 45)).setVisible(false);
+
+    // The three lifelines.
+    design::image(f, "Image10", {12720, 120, 1305, 675});
+    design::image(f, "Image9", {11520, 720, 1305, 675});
+    design::image(f, "Image11", {13800, 720, 1305, 675});
+
+    // The money ladder, level 15 at the top.
+    for (int i = 14; i >= 0; --i) {
+        Control& row = boardLabel(f, "Label1", px(776, 112 + (14 - i) * 21, 232, 20), ladderCaption(i + 1), i);
+        row.setFontBold(true);
+    }
+
+    // Action labels, under the prize panel.
+    boardLabel(f, "lblLock", px(16, 176, 220, 24), "Lock Kar Diya Jai").setVisible(false);
+    boardLabel(f, "lblKya", px(16, 204, 220, 24), "Kya Lagta Hai").setVisible(false);
+    boardLabel(f, "lblWith", px(16, 232, 220, 24), "WithDraw").setVisible(false);
+    for (const char* name : {"lblLock", "lblKya", "lblWith"}) f.ctl(name).setFontBold(true);
+    Control& exit = boardLabel(f, "lblExit", px(900, 706, 110, 44), "Exit");
+    exit.setFontSize(21.75);
+    exit.setAlignment(Align::Center);
+
+    Control& start = boardLabel(f, "lblStart", px(392, 300, 240, 48), "Start");
+    start.setFontSize(21.75);
+    start.setAlignment(Align::Center);
+
+    // The question panel and the four option capsules.
+    design::image(f, "Image5", px(24, 420, 976, 80));
+    Control& question = boardLabel(f, "lblQuestion", px(60, 428, 904, 64), "");
+    question.setAlignment(Align::Center);
+    const Box capsules[] = {px(24, 508, 480, 56), px(520, 508, 480, 56), px(24, 572, 480, 56), px(520, 572, 480, 56)};
+    const char* pictures[] = {"ImgA", "ImgB", "ImgC", "ImgD"};
+    const char* letters[] = {"lblA", "lblB", "lblC", "lblD"};
+    for (int i = 0; i < 4; ++i) {
+        design::image(f, pictures[i], capsules[i]);
+        const Box& b = capsules[i];
+        Control& letter = boardLabel(f, letters[i], {b.left + 50 * 15, b.top + 14 * 15, 30 * 15, 28 * 15},
+                                     std::string(1, static_cast<char>('A' + i)) + ":");
+        letter.setFontBold(true);
+        boardLabel(f, "lblAnswer", {b.left + 82 * 15, b.top + 6 * 15, 360 * 15, 44 * 15}, "", i);
+    }
+    Control& correct = boardLabel(f, "lblCorrect", px(0, 0, 30, 20), "");
+    correct.setVisible(false);
+
+    // The emblem.
+    design::image(f, "Image12", {6980, 9720, 1455, 1215});
+
+    designPollPanel(f);
+    designAdvicePanel(f);
+
+    design::timer(f, "Timer1", 100, true);
+    design::timer(f, "Timer2", 1000, false);
+    design::timer(f, "Timer3", 1000, false);
+    design::timer(f, "Timer4", 300, false);
+    design::timer(f, "Timer5", 100, false);
+}
+
+}  // namespace zv

@@ -1,0 +1,68 @@
+// The Qt front end draws the model's forms and passes the player's clicks
+// to it. Runs on Qt's offscreen platform.
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+#include "engine/game.h"
+#include "qt/form_window.h"
+#include "qt/qt_front_end.h"
+#include "support/test_folder.h"
+
+namespace zv {
+namespace {
+
+class QtFrontEndTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theBoardIsDrawnAndStartShowsAQuestion()
+    {
+        test::TestFolder dir;
+        dir.write("imp.zrv", test::crlf({test::record(1, "Which is the first level; really?", "C", "1")}));
+        QtFrontEnd fe(dir.path());
+        fe.start();
+        FormWindow* board = fe.windowOf("Game");
+        QVERIFY(board);
+        QVERIFY(board->isVisible());
+        Game& game = *fe.app().findAs<Game>();
+        auto* start = qobject_cast<QLabel*>(board->widgetOf(game.lblStart));
+        QVERIFY(start);
+        QCOMPARE(start->text(), QString("Start"));
+        QVERIFY(start->isVisible());
+
+        QTest::mouseClick(start, Qt::LeftButton);
+        auto* question = qobject_cast<QLabel*>(board->widgetOf(game.lblQuestion));
+        QCOMPARE(question->text(), QString("Which is the first level, really?"));
+        QVERIFY(!start->isVisible());
+        auto* total = qobject_cast<QLabel*>(board->widgetOf(game.lblTotal));
+        QCOMPARE(total->text(), QString("0"));
+        // A ladder row takes the colour of the model.
+        auto* row = qobject_cast<QLabel*>(board->widgetOf(*game.Label1[0]));
+        QCOMPARE(row->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+        // Twips become pixels at 15 to one.
+        QCOMPARE(board->widgetOf(game.Image9)->geometry(),
+                 QRect(game.Image9.left() / 15, game.Image9.top() / 15, game.Image9.width() / 15,
+                       game.Image9.height() / 15));
+    }
+
+    void aClickOnADisabledControlDoesNothing()
+    {
+        test::TestFolder dir;
+        dir.write("imp.zrv", test::crlf({test::record(1, "Q", "A", "1")}));
+        QtFrontEnd fe(dir.path());
+        fe.start();
+        Game& game = *fe.app().findAs<Game>();
+        QWidget* a = fe.windowOf("Game")->widgetOf(game.lblA);
+        QTest::mouseClick(a, Qt::LeftButton);
+        QCOMPARE(fe.app().loadedForms().size(), std::size_t{2});
+        QCOMPARE(QString::fromStdString(fe.windowOf("Game")->form().name()), QString("Game"));
+    }
+};
+
+}  // namespace
+}  // namespace zv
+
+QTEST_MAIN(zv::QtFrontEndTest)
+#include "qt_front_end_test.moc"

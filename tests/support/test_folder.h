@@ -1,0 +1,56 @@
+#pragma once
+// A fresh application folder for one test, removed afterwards, and a game
+// run in it through the script driver.
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "driver/script_driver.h"
+#include "engine/game.h"
+#include "engine/program.h"
+#include "toolkit/application.h"
+
+namespace zv::test {
+
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path file(const std::string& name) const { return path_ / name; }
+    void write(const std::string& name, const std::string& bytes) const;
+    std::string read(const std::string& name) const;
+    bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Lines joined with CR LF, each ended by one.
+std::string crlf(std::initializer_list<std::string> lines);
+// A record line: "n,question,opt A..D,answer,level".
+std::string record(int serial, const std::string& question, const std::string& answer, const std::string& level);
+
+// The program running in a test folder with the script driver as its host.
+class Session {
+public:
+    explicit Session(const std::string& bank = {}, const std::string& config = {});
+    // Starts the program as it starts for a player.
+    void start();
+    // Carries out driver commands; returns what they printed.
+    std::string operator()(const std::string& commands);
+    App& app() { return driver_->app(); }
+    Module1& m() { return driver_->program().m; }
+    Game& game() { return *app().findAs<Game>(); }
+    TestFolder& folder() { return folder_; }
+    std::string output() const { return out_.str(); }
+
+private:
+    TestFolder folder_;
+    std::ostringstream out_;
+    std::unique_ptr<ScriptDriver> driver_;
+};
+
+}  // namespace zv::test
