@@ -13,7 +13,7 @@ using test::Session;
 TEST(Driver, ErrorsArePrintedAndTheRunGoesOn)
 {
     Session run(test::crlf({test::record(1, "Q", "A", "1")}));
-    run.start();
+    run.startBoard();
     EXPECT_EQ(run("bogus\nget Nowhere.lbl Caption\nget Game.NoSuch Caption\nget Game.lblStart Colour\n"
                   "get Game.Timer1 Caption\nvar NoSuchVar\nwait -5\nrng 1\nrng 0.5 x\nscreen 100\n"
                   "get Message3 Caption"),
@@ -27,14 +27,14 @@ TEST(Driver, ErrorsArePrintedAndTheRunGoesOn)
 TEST(Driver, BlankLinesAndCommentsAreSkipped)
 {
     Session run;
-    run.start();
+    run.startBoard();
     EXPECT_EQ(run("\n   \n# a comment\n"), "");
 }
 
 TEST(Driver, EventsOnDisabledHiddenOrUnshownControlsAreIgnored)
 {
     Session run(test::crlf({test::record(1, "Q", "A", "1")}));
-    run.start();
+    run.startBoard();
     EXPECT_EQ(run("click Game.ImgA\nclick Game.Option1\nclick Game.lblLock\nclick Message3.Command1\nmove Game.lblA"),
               "ignored: Game.ImgA\nignored: Game.Option1\nignored: Game.lblLock\nignored: Message3.Command1\n"
               "ignored: Game.lblA\n");
@@ -44,20 +44,20 @@ TEST(Driver, EventsOnDisabledHiddenOrUnshownControlsAreIgnored)
 TEST(Driver, PrintsValuesInTheirOwnForms)
 {
     Session run(test::crlf({test::record(1, "Q", "A", "1")}));
-    run.start();
+    run.startBoard();
     EXPECT_EQ(run("get Game.lblStart Visible\nget Game.lblExit ForeColor\nget Game.lblQuestion Caption\n"
                   "get Game Caption\nget frmOptions.Check1 Value\nget frmOptions.Option2 Value\nvar QuestionRec(10)\n"
                   "var Game.kTimes\nget Game.Timer4 Interval\nget Game.Timer4 Enabled"),
               "Game.lblStart.Visible = True\nGame.lblExit.ForeColor = 255,110,0\nGame.lblQuestion.Caption = \n"
               "Game.Caption = Zarvana\nfrmOptions.Check1.Value = 1\nfrmOptions.Option2.Value = True\n"
               "QuestionRec(10) = \nGame.kTimes = 0\nGame.Timer4.Interval = 300\nGame.Timer4.Enabled = False\n");
-    EXPECT_EQ(run("forms"), "Game visible\nfrmOptions hidden\n");
+    EXPECT_EQ(run("forms"), "Main visible\nGame visible\nfrmOptions hidden\n");
 }
 
 TEST(Driver, TextIsTakenAsItIsAndChecksAndChoicesSetTheirGroup)
 {
     Session run;
-    run.start();
+    run.startBoard();
     run("show frmOptions");
     EXPECT_EQ(run("choose frmOptions.Option3\nget frmOptions.Option2 Value\ncheck frmOptions.Check1 0\n"
                   "get frmOptions.Check1 Value\ncheck frmOptions.Check1 2"),
@@ -68,7 +68,7 @@ TEST(Driver, TheExitStatusTellsWhetherEveryCommandWasCarriedOut)
 {
     test::TestFolder dir;
     std::ostringstream out;
-    std::istringstream good("get Game.lblStart Caption\n"), bad("frobnicate\nget Game.lblStart Caption\n");
+    std::istringstream good("get Main.Label1 Caption\n"), bad("frobnicate\nget Main.Label1 Caption\n");
     EXPECT_EQ(ScriptDriver(out, dir.path()).run(good), 0);
     EXPECT_EQ(ScriptDriver(out, dir.path()).run(bad), 1);
 }

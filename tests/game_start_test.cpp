@@ -25,7 +25,7 @@ TEST(GameStart, ADrawOfThreeTakesOneNumberAndAHalfPicksTheSecond)
     const std::string bank =
         crlf({record(1, "First; one", "A", "1"), record(2, "Second", "B", "1"), record(3, "Third", "C", "1")});
     Session run(bank);
-    run.start();
+    run.startBoard();
     const auto draws = run.app().random().draws();
     EXPECT_EQ(run("rng 0.5\nclick Game.lblStart\nget Game.lblQuestion Caption\nget Game.lblCorrect Caption"),
               "Game.lblQuestion.Caption = Second\nGame.lblCorrect.Caption = B\n");
@@ -47,7 +47,7 @@ TEST(GameStart, ADrawOfThreeTakesOneNumberAndAHalfPicksTheSecond)
 TEST(GameStart, StartResetsTheBoardForANewGame)
 {
     Session run(fullBank());
-    run.start();
+    run.startBoard();
     Game& g = run.game();
     EXPECT_FALSE(g.ImgA.enabled());
     run("click Game.lblStart");
@@ -72,7 +72,7 @@ TEST(GameStart, StartResetsTheBoardForANewGame)
 TEST(GameStart, NextQuestionClimbsTheLevelsAndStopsAfterTheFifteenth)
 {
     Session run(fullBank());
-    run.start();
+    run.startBoard();
     run("click Game.lblStart");
     Game& g = run.game();
     for (int level = 2; level <= 15; ++level) {
@@ -90,7 +90,7 @@ TEST(GameStart, NextQuestionClimbsTheLevelsAndStopsAfterTheFifteenth)
 TEST(GameStart, TheLadderAfterEachCorrectAnswer)
 {
     Session run(fullBank());
-    run.start();
+    run.startBoard();
     run("click Game.lblStart");
     Game& g = run.game();
     auto win = [&](int level) {
@@ -121,7 +121,7 @@ TEST(GameStart, ALevelWithoutQuestionsEndsTheGameWithTheMoneyWon)
     std::string bank;
     for (int level = 1; level <= 6; ++level) bank += record(level, "Q", "A", std::to_string(level)) + "\r\n";
     Session run(bank);
-    run.start();
+    run.startBoard();
     run("click Game.lblStart");
     Game& g = run.game();
     for (int level = 2; level <= 6; ++level) g.NextQuestion();
@@ -140,7 +140,7 @@ TEST(GameStart, ALevelWithoutQuestionsEndsTheGameWithTheMoneyWon)
 TEST(GameStart, OnlyTheExactTextOneIsLevelOneAtStart)
 {
     Session run(crlf({record(1, "blank one", "A", " 1"), record(2, "one point oh", "A", "1.0")}));
-    run.start();
+    run.startBoard();
     EXPECT_EQ(run("click Game.lblStart\nget Message3.lblCaption Caption\nvar Msg3Open"),
               "Message3.lblCaption.Caption = No question(s) present for this level\nMsg3Open = True\n");
     EXPECT_EQ(run.game().lblQuestion.caption(), "");
@@ -149,7 +149,7 @@ TEST(GameStart, OnlyTheExactTextOneIsLevelOneAtStart)
 TEST(GameStart, AnEmptyBankClosesTheBoardAtStart)
 {
     Session run;
-    run.start();
+    run.startBoard();
     EXPECT_EQ(run("click Game.lblStart"),
               "msgbox: No questions present. The file imp.zrv seems to be empty. Please use restore feature present "
               "in Question editor to get back all default questions.\n");
@@ -163,19 +163,19 @@ TEST(GameStart, TheBankCheckAtLoadNamesTheMissingLevels)
     for (int level = 1; level <= 15; ++level)
         if (level != 3 && level != 7) bank += record(level, "Q", "A", level == 1 ? " 1" : std::to_string(level)) + "\r\n";
     Session run(bank, crlf({"opt2", "chk0", "chk2_1"}));
-    run.start();
+    run.startBoard();
     EXPECT_EQ(run.output(),
               "msgbox: Question(s) for the following level(s)  3  7 are missing. Please add these question using "
               "Question Editor.\n");
     EXPECT_EQ(run.app().find("Game"), nullptr);
 
     Session empty({}, crlf({"opt2", "chk0", "chk2_1"}));
-    empty.start();
+    empty.startBoard();
     EXPECT_EQ(empty.output(),
               "msgbox: No questions present, please copy imp.zrv file to the application installed directory\n");
 
     Session complete(fullBank(), crlf({"opt2", "chk0", "chk2_1"}));
-    complete.start();
+    complete.startBoard();
     EXPECT_EQ(complete.output(), "");
     EXPECT_NE(complete.app().find("Game"), nullptr);
 }
@@ -183,7 +183,7 @@ TEST(GameStart, TheBankCheckAtLoadNamesTheMissingLevels)
 TEST(GameStart, UnusableLinesAreSkippedAndReportedOncePerBoard)
 {
     Session run(crlf({record(1, "Good", "A", "1"), "2,broken,line", record(3, "Also good", "A", "1")}));
-    run.start();
+    run.startBoard();
     EXPECT_EQ(run("rng 0.9\nclick Game.lblStart"),
               "msgbox: Some lines of the question bank imp.zrv are not questions and were skipped. Line 2. A "
               "question needs eight fields separated by commas, its level a number from 1 to 15.\n");
@@ -197,7 +197,7 @@ TEST(GameStart, TheBoardScalesToTheScreenAndSizesItsFonts)
 {
     Session run(fullBank());
     run("screen 19200 14400");
-    run.start();
+    run.startBoard();
     // Designed at 11520, 720, 1305 x 675 for 15360 x 11520.
     EXPECT_EQ(run("get Game.Image9 Left\nget Game.Image9 Top\nget Game.Image9 Width\nget Game.Image9 Height"),
               "Game.Image9.Left = 14400\nGame.Image9.Top = 900\nGame.Image9.Width = 1631\nGame.Image9.Height = 843\n");
@@ -206,13 +206,13 @@ TEST(GameStart, TheBoardScalesToTheScreenAndSizesItsFonts)
 
     Session small(fullBank());
     small("screen 12000 9000");
-    small.start();
+    small.startBoard();
     EXPECT_EQ(small("get Game.Label1(0) FontSize\nget Game.lblStart FontSize"),
               "Game.Label1(0).FontSize = 6\nGame.lblStart.FontSize = 18\n");
 
     Session large(fullBank());
     large("screen 20000 15000");
-    large.start();
+    large.startBoard();
     EXPECT_EQ(large("get Game.lblExit FontSize\nget Game.Label19 FontSize"),
               "Game.lblExit.FontSize = 21.75\nGame.Label19.FontSize = 9.75\n");
 }

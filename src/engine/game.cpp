@@ -75,7 +75,24 @@ Game::Game(Program& program)
     vars_.add("CommentPick", CommentPick);
 
     onClick("lblStart", [this](int) { lblStart_Click(); });
+    onClick("ImgA", [this](int) { ImgA_Click(); });
+    onClick("ImgB", [this](int) { ImgB_Click(); });
+    onClick("ImgC", [this](int) { ImgC_Click(); });
+    onClick("ImgD", [this](int) { ImgD_Click(); });
+    onClick("lblA", [this](int) { lblA_Click(); });
+    onClick("lblB", [this](int) { lblB_Click(); });
+    onClick("lblC", [this](int) { lblC_Click(); });
+    onClick("lblD", [this](int) { lblD_Click(); });
+    onClick("lblAnswer", [this](int i) { lblAnswer_Click(i); });
+    onClick("lblLock", [this](int) { lblLock_Click(); });
     onClick("lblWith", [this](int) { lblWith_Click(); });
+    onClick("lblExit", [this](int) { lblExit_Click(); });
+    onTimer("Timer1", [this] { Timer1_Timer(); });
+    onTimer("Timer2", [this] { Timer2_Timer(); });
+    onTimer("Timer3", [this] { Timer3_Timer(); });
+    onTimer("Timer4", [this] { Timer4_Timer(); });
+    onTimer("Timer5", [this] { Timer5_Timer(); });
+    wireHighlighting();
 }
 
 Control& Game::option(int i) const
@@ -92,6 +109,12 @@ Control& Game::optionLetter(int i) const
 
 void Game::q_Level()
 {
+    SetPrizeLabels();
+    MoveLadderHighlight();
+}
+
+void Game::SetPrizeLabels()
+{
     const std::string& won = lblQNo.caption();
     for (int level = 1; level <= 15; ++level) {
         if (won != std::to_string(level)) continue;
@@ -107,52 +130,15 @@ void Game::q_Level()
         }
         break;
     }
+}
+
+void Game::MoveLadderHighlight()
+{
     const int level = m_.Level;
     if (level >= 1 && level <= 15) {
         Label1[static_cast<std::size_t>(level - 1)]->setForeColor(level == 15 ? kWhite : kWon);
         if (level != 15) Label1[static_cast<std::size_t>(level)]->setForeColor(kWhite);
     }
-}
-
-void Game::ClearAnswerPictures()
-{
-    for (int i = 0; i < 4; ++i) option(i).copyPicture(ImgBlack);
-}
-
-void Game::ClearAnswer()
-{
-    ClearAnswerPictures();
-    m_.SelectedAnswer = "E";
-}
-
-void Game::lblWith_Click()
-{
-    for (Control* c : {&lblFor, &lblLock, &lblWith, &lblKya}) c->setVisible(false);
-    for (Control* c : {&Image9, &Image10, &Image11}) c->setEnabled(false);
-    for (Control* c : {&Label2, &Label3, &Label4, &Label5}) c->setVisible(false);
-    lblExit.setEnabled(false);
-
-    const std::string& correct = lblCorrect.caption();
-    for (int i = 0; i < 4; ++i)
-        if (correct == std::string(1, static_cast<char>('A' + i))) {
-            option(i).copyPicture(ImgGreen);
-            break;
-        }
-
-    m_.GameOver = true;
-    Frame1.setVisible(false);
-
-    // The player takes home the prize of the last question won.
-    for (Control* row : Label1) row->setForeColor(kWon);
-    const int q = std::atoi(lblQNo.caption().c_str());
-    if (q != 1 && q >= 2 && q <= 16) Label1[static_cast<std::size_t>(q - 2)]->setForeColor(kWhite);
-
-    Form& result = p_.app.load("Result");
-    result.ctl("Label1").setCaption("You have won Rs. " + lblTotal.caption() + "/-");
-    lblTotal.setCaption("");
-    lblAs.setCaption("");
-    lblQNo.setCaption("");
-    p_.app.show("Result");
 }
 
 void Game::MakeOptionsUsable()
@@ -169,11 +155,6 @@ void Game::RestoreLifelines()
     if (m_.Was5050Enabled) Image9.setEnabled(true);
     if (m_.WasPhoneEnabled) Image10.setEnabled(true);
     if (m_.WasAudienceEnabled) Image11.setEnabled(true);
-}
-
-void Game::Form_Unload()
-{
-    for (const char* dialog : {"Message", "Message2", "Message3", "Result", "About"}) p_.app.unload(dialog);
 }
 
 }  // namespace zv

@@ -3,8 +3,13 @@
 // prize panel, the lifelines, the action labels and the board's timers.
 //
 // The board's behaviour is split over several files by what it does: the
-// start of a game and the draw of questions (game_start.cpp), the ladder
-// (game_ladder.cpp). Its design-time layout is in ui/game_design.cpp.
+// start of a game and the draw of questions (game_start.cpp), picking an
+// option (game_pick.cpp), locking it and the verdict (game_lock.cpp), the
+// reveals (game_reveal.cpp), the host's milestones and remarks
+// (game_milestones.cpp, game_commentary.cpp), withdrawing and leaving
+// (game_leave.cpp). Its highlighting under the pointer and its design-time
+// layout belong to the presentation (ui/board_highlight.cpp,
+// ui/game_design.cpp).
 
 #include <array>
 #include <string>
@@ -29,16 +34,60 @@ public:
     void lifeLine();
     void fontSizing();
 
-    // The ladder and the prize panel after a correct answer.
+    // The ladder and the prize panel after a correct answer: q_Level is
+    // SetPrizeLabels (the amounts for the level in lblQNo) and then
+    // MoveLadderHighlight (the rows around Level).
     void q_Level();
+    void SetPrizeLabels();
+    void MoveLadderHighlight();
 
     // Picking an option. ClearAnswerPictures gives the four option pictures
     // the neutral picture; ClearAnswer also forgets the pick.
+    void Pick(const std::string& letter, bool startFlicker);
+    void ImgA_Click() { Pick("A", true); }
+    void ImgB_Click() { Pick("B", true); }
+    void ImgC_Click() { Pick("C", true); }
+    void ImgD_Click() { Pick("D", true); }
+    void lblA_Click() { Pick("A", true); }
+    void lblB_Click() { Pick("B", true); }
+    void lblC_Click() { Pick("C", true); }
+    void lblD_Click() { Pick("D", true); }
+    void lblAnswer_Click(int index);
+    void Timer5_Timer();
     void ClearAnswer();
     void ClearAnswerPictures();
 
+    // Locking and the verdict.
+    void lblLock_Click();
+    void FreezeActions();
+    void DisableOtherOptions();
+    void CloseBoardAfterWrongAnswer();
+
+    // The reveals: Blinking, "ZRV like" suspense, the flash of the answer.
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+
+    // The host's remarks and the "ZRV like" milestones.
+    void Generate();
+    void Right1();
+    void Wrong1();
+    void Right3();
+    void Wrong3();
+    void Right6();
+    void Wrong6();
+    void Right10();
+    void Wrong10();
+    void incorrectAnswer();
+
     // Leaving a game.
     void lblWith_Click();
+    void lblExit_Click();
+
+    // Highlighting under the pointer and keeping dialogs in front.
+    void Timer1_Timer();
+    void Form_MouseMove() override;
+    void Image12_Click();
 
     // Steps the dialogs' buttons share: the four options offered again
     // (undoing Fifty-Fifty), and each lifeline that was available when the
@@ -94,8 +143,20 @@ private:
     bool skippedReported_ = false;
 
     void reportSkippedLines(const std::vector<std::size_t>& lines);
+    void wireHighlighting();
+    void ColourLadderAfterWrongAnswer();
+    // A dialog's text set (which loads the dialog) and the dialog shown.
+    void say(const char* dialog, const char* label, const std::string& text);
+    std::string caption(const char* dialog, const char* label);
+    // The question number in lblQNo, 1 to 15, or 0 for any other caption.
+    int questionOnScreen() const;
+    void rightVerdict(const std::string& text, bool append);
+    void wrongVerdict(const std::string& text);
+    void commentary(const char* dialog, const std::string& line, bool append);
     Control& option(int i) const;        // ImgA .. ImgD
     Control& optionLetter(int i) const;  // lblA .. lblD
+    // The picture of option "A" to "D", or null for any other letter.
+    Control* optionPicture(const std::string& letter) const;
     void showQuestion(const std::string& question, const std::array<std::string, 4>& options,
                       const std::string& correct);
 };

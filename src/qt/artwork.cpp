@@ -41,7 +41,7 @@ void drawCapsule(QPainter& p, const QRect& outer, QColor top, QColor bottom, QCo
     fill.setColorAt(1.0, top.darker(140));
     QPainterPath path = capsulePath(r.adjusted(6, 0, -6, 0));
     p.setBrush(fill);
-    p.setPen(QPen(rim, 2.2));
+    p.setPen(QPen(rim, 2.6));
     p.drawPath(path);
     // A thin highlight along the top edge.
     p.setPen(QPen(QColor(255, 255, 255, 50), 1));
@@ -157,7 +157,47 @@ void drawDialogPicture(QPainter& p, const QRectF& r)
     p.drawLine(QPointF(c.x() - s * 0.14, c.y() + s * 0.36), QPointF(c.x() + s * 0.14, c.y() + s * 0.36));
 }
 
-enum class Art { None, Black, Yellow, Orange, Green, Fifty, Phone, Audience, FiftySpent, PhoneSpent, AudienceSpent,
+void drawBanner(QPainter& p, const QRectF& r)
+{
+    // The title of the main menu under a spotlight, with the emblem.
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient glow(QPointF(r.center().x(), r.bottom()), r.width() * 0.6);
+    glow.setColorAt(0.0, QColor(70, 40, 150, 200));
+    glow.setColorAt(1.0, QColor(0, 0, 0, 0));
+    p.fillRect(r, glow);
+    const qreal d = r.height() * 0.7;
+    drawEmblem(p, QRectF(r.left() + r.width() * 0.06, r.center().y() - d / 2, d, d));
+    QFont f("Arial");
+    f.setBold(true);
+    f.setPixelSize(static_cast<int>(r.height() * 0.36));
+    f.setLetterSpacing(QFont::PercentageSpacing, 112);
+    p.setFont(f);
+    QLinearGradient gold(r.topLeft(), r.bottomLeft());
+    gold.setColorAt(0.0, QColor(255, 226, 140));
+    gold.setColorAt(1.0, QColor(210, 140, 20));
+    p.setPen(QPen(QBrush(gold), 1));
+    const QRectF text(r.left() + r.width() * 0.06 + d + 12, r.top(), r.width() * 0.7, r.height());
+    p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, "ZARVANA");
+}
+
+void drawLadderStrip(QPainter& p, const QRectF& r)
+{
+    // A row of lit steps: the ladder climbed to the top prize.
+    p.setRenderHint(QPainter::Antialiasing);
+    const int steps = 15;
+    const qreal w = r.width() / (steps + 2);
+    for (int i = 0; i < steps; ++i) {
+        const qreal h = r.height() * (0.2 + 0.6 * i / (steps - 1));
+        QRectF bar(r.left() + w * (i + 1) + 2, r.bottom() - h - 4, w - 4, h);
+        QColor c = (i == 4 || i == 9) ? QColor(255, 255, 255) : (i == 14 ? kGold : QColor(255, 110, 0));
+        c.setAlpha(90 + 10 * i);
+        p.setBrush(c);
+        p.setPen(Qt::NoPen);
+        p.drawRoundedRect(bar, 2, 2);
+    }
+}
+
+enum class Art { None, Banner, LadderStrip, Black, Yellow, Orange, Green, Fifty, Phone, Audience, FiftySpent, PhoneSpent, AudienceSpent,
                  QuestionPanel, Emblem, Dialog };
 
 Art artOf(const std::string& form, const std::string& picture)
@@ -175,6 +215,7 @@ Art artOf(const std::string& form, const std::string& picture)
         auto it = board.find(picture);
         return it == board.end() ? Art::None : it->second;
     }
+    if (form == "Main") return picture == "Image1" ? Art::Banner : (picture == "Image2" ? Art::LadderStrip : Art::None);
     if (picture == "Image1") return Art::Dialog;
     return Art::None;
 }
@@ -187,10 +228,13 @@ void drawPicture(QPainter& p, const QRect& r, const std::string& form, const std
     const QRectF rf(r);
     switch (artOf(form, picture)) {
     case Art::None: break;
+    case Art::Banner: drawBanner(p, rf); break;
+    case Art::LadderStrip: drawLadderStrip(p, rf); break;
     case Art::Black: drawCapsule(p, r, QColor(20, 30, 80), QColor(2, 4, 24), kSilver); break;
-    case Art::Yellow: drawCapsule(p, r, QColor(255, 230, 90), QColor(200, 150, 10), kGold); break;
-    case Art::Orange: drawCapsule(p, r, QColor(255, 170, 60), QColor(200, 90, 0), kGold); break;
-    case Art::Green: drawCapsule(p, r, QColor(90, 220, 90), QColor(10, 120, 20), kGold); break;
+    // Lit capsules keep a deep fill, so that the orange text reads on them.
+    case Art::Yellow: drawCapsule(p, r, QColor(150, 120, 10), QColor(70, 52, 0), QColor(255, 230, 60)); break;
+    case Art::Orange: drawCapsule(p, r, QColor(150, 70, 0), QColor(70, 28, 0), QColor(255, 150, 40)); break;
+    case Art::Green: drawCapsule(p, r, QColor(20, 140, 40), QColor(0, 60, 12), QColor(120, 255, 120)); break;
     case Art::QuestionPanel: drawCapsule(p, r, QColor(22, 32, 90), QColor(2, 4, 26), kSilver); break;
     case Art::Fifty: drawFiftyFifty(p, rf.adjusted(1, 1, -1, -1)); break;
     case Art::Phone: drawPhone(p, rf.adjusted(1, 1, -1, -1)); break;

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGraphicsDropShadowEffect>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -151,6 +152,13 @@ QWidget* FormWindow::makeWidget(Control& c, QWidget* parent)
     case Kind::Label: {
         auto* l = new QLabel(parent);
         l->setAttribute(Qt::WA_TranslucentBackground, c.transparent());
+        if (c.textShadow()) {
+            auto* shadow = new QGraphicsDropShadowEffect(l);
+            shadow->setColor(QColor(0, 0, 0, 230));
+            shadow->setOffset(1.2, 1.2);
+            shadow->setBlurRadius(4);
+            l->setGraphicsEffect(shadow);
+        }
         return l;
     }
     case Kind::Image: return new PictureWidget(c, parent);
@@ -279,10 +287,18 @@ void FormWindow::closeEvent(QCloseEvent* event)
 void FormWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (form_.style() == WindowStyle::Board)
+    if (form_.style() == WindowStyle::Board) {
         art::drawStage(p, rect());
-    else
-        p.fillRect(rect(), qcolor(form_.backColor()));
+        return;
+    }
+    p.fillRect(rect(), qcolor(form_.backColor()));
+    if (form_.style() == WindowStyle::Dialog || form_.style() == WindowStyle::Bare) {
+        // Dialogs stand out from the board behind them with a golden rim.
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(236, 178, 52), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+    }
 }
 
 void FormWindow::placeWindow()
@@ -415,11 +431,9 @@ void FormWindow::syncView(View& v)
         }
         if (enabledChanged) b->setEnabled(c.enabled());
         if (colours) {
-            QPalette pal = b->palette();
-            pal.setColor(QPalette::WindowText, qcolor(c.foreColor()));
-            pal.setColor(QPalette::Window, qcolor(c.backColor()));
-            b->setPalette(pal);
-            b->setAutoFillBackground(true);
+            const Color f = c.foreColor(), k = c.backColor();
+            b->setStyleSheet(QString("color: rgb(%1,%2,%3); background: rgb(%4,%5,%6);")
+                                 .arg(f.r).arg(f.g).arg(f.b).arg(k.r).arg(k.g).arg(k.b));
         }
         break;
     }

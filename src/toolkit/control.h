@@ -153,6 +153,9 @@ public:
     void setWordWrap(bool w) { wordWrap_ = w; }
     bool transparent() const { return transparent_; }
     void setTransparent(bool t) { transparent_ = t; }
+    // Text drawn with a dark shadow, to read on any picture behind it.
+    bool textShadow() const { return textShadow_; }
+    void setTextShadow(bool s) { textShadow_ = s; }
     Color borderColor() const { return borderColor_; }
     void setBorderColor(Color c) { borderColor_ = c; }
     // Lines: both ends, in twips.
@@ -185,6 +188,7 @@ private:
     Align alignment_ = Align::Left;
     bool wordWrap_ = true;
     bool transparent_ = true;
+    bool textShadow_ = false;
     Color borderColor_{0, 0, 0};
 };
 

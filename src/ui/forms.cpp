@@ -2,6 +2,8 @@
 
 #include "engine/game.h"
 #include "ui/dialogs.h"
+#include "ui/exit_dialog.h"
+#include "ui/main_menu.h"
 #include "ui/options.h"
 
 namespace zv {
@@ -16,7 +18,9 @@ void add(Program& p)
 
 void registerForms(Program& p)
 {
+    add<Main>(p);
     add<Game>(p);
+    add<frmExit>(p);
     add<MessageDialog>(p);
     add<Message2Dialog>(p);
     add<Message3Dialog>(p);

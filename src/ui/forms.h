@@ -9,7 +9,7 @@ namespace zv {
 void registerForms(Program& program);
 
 // The window the program starts in.
-inline constexpr const char* kStartupForm = "Game";
+inline constexpr const char* kStartupForm = "Main";
 
 // Starts the program: registers the windows and shows the start-up window.
 void startProgram(Program& program);

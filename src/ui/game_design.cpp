@@ -146,6 +146,7 @@ void designGame(Form& f)
     design::image(f, "Image5", px(24, 420, 976, 80));
     Control& question = boardLabel(f, "lblQuestion", px(60, 428, 904, 64), "");
     question.setAlignment(Align::Center);
+    question.setTextShadow(true);
     const Box capsules[] = {px(24, 508, 480, 56), px(520, 508, 480, 56), px(24, 572, 480, 56), px(520, 572, 480, 56)};
     const char* pictures[] = {"ImgA", "ImgB", "ImgC", "ImgD"};
     const char* letters[] = {"lblA", "lblB", "lblC", "lblD"};
@@ -155,7 +156,8 @@ void designGame(Form& f)
         Control& letter = boardLabel(f, letters[i], {b.left + 50 * 15, b.top + 14 * 15, 30 * 15, 28 * 15},
                                      std::string(1, static_cast<char>('A' + i)) + ":");
         letter.setFontBold(true);
-        boardLabel(f, "lblAnswer", {b.left + 82 * 15, b.top + 6 * 15, 360 * 15, 44 * 15}, "", i);
+        letter.setTextShadow(true);
+        boardLabel(f, "lblAnswer", {b.left + 82 * 15, b.top + 6 * 15, 360 * 15, 44 * 15}, "", i).setTextShadow(true);
     }
     Control& correct = boardLabel(f, "lblCorrect", px(0, 0, 30, 20), "");
     correct.setVisible(false);

@@ -23,6 +23,9 @@ private slots:
         dir.write("imp.zrv", test::crlf({test::record(1, "Which is the first level; really?", "C", "1")}));
         QtFrontEnd fe(dir.path());
         fe.start();
+        FormWindow* menu = fe.windowOf("Main");
+        QVERIFY(menu);
+        QTest::mouseClick(menu->widgetOf(menu->form().ctl("Label1")), Qt::LeftButton);
         FormWindow* board = fe.windowOf("Game");
         QVERIFY(board);
         QVERIFY(board->isVisible());
@@ -53,10 +56,12 @@ private slots:
         dir.write("imp.zrv", test::crlf({test::record(1, "Q", "A", "1")}));
         QtFrontEnd fe(dir.path());
         fe.start();
+        fe.app().run([&] { fe.app().show("Game"); });
+        fe.afterEvent();
         Game& game = *fe.app().findAs<Game>();
         QWidget* a = fe.windowOf("Game")->widgetOf(game.lblA);
         QTest::mouseClick(a, Qt::LeftButton);
-        QCOMPARE(fe.app().loadedForms().size(), std::size_t{2});
+        QCOMPARE(fe.app().loadedForms().size(), std::size_t{3});
         QCOMPARE(QString::fromStdString(fe.windowOf("Game")->form().name()), QString("Game"));
     }
 };

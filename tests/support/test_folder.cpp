@@ -57,6 +57,12 @@ void Session::start()
     driver_->run(none);
 }
 
+void Session::startBoard()
+{
+    start();
+    (*this)("click Main.Label1");
+}
+
 std::string Session::operator()(const std::string& commands)
 {
     const auto before = out_.str().size();

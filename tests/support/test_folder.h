@@ -37,8 +37,10 @@ std::string record(int serial, const std::string& question, const std::string& a
 class Session {
 public:
     explicit Session(const std::string& bank = {}, const std::string& config = {});
-    // Starts the program as it starts for a player.
+    // Starts the program as it starts for a player, in the main menu.
     void start();
+    // Starts the program and opens the board from the menu.
+    void startBoard();
     // Carries out driver commands; returns what they printed.
     std::string operator()(const std::string& commands);
     App& app() { return driver_->app(); }

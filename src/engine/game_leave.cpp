@@ -1,0 +1,54 @@
+// Leaving a game: withdrawing with the money won so far, the Exit label
+// with its confirmation, and the board's own close.
+
+#include "engine/game.h"
+
+namespace zv {
+
+namespace {
+const Color kWon = RGB(255, 128, 0);
+const Color kWhite = RGB(255, 255, 255);
+}  // namespace
+
+void Game::lblWith_Click()
+{
+    for (Control* c : {&lblFor, &lblLock, &lblWith, &lblKya}) c->setVisible(false);
+    for (Control* c : {&Image9, &Image10, &Image11}) c->setEnabled(false);
+    for (Control* c : {&Label2, &Label3, &Label4, &Label5}) c->setVisible(false);
+    lblExit.setEnabled(false);
+
+    const std::string& correct = lblCorrect.caption();
+    for (int i = 0; i < 4; ++i)
+        if (correct == std::string(1, static_cast<char>('A' + i))) {
+            option(i).copyPicture(ImgGreen);
+            break;
+        }
+
+    m_.GameOver = true;
+    Frame1.setVisible(false);
+
+    // The player takes home the prize of the last question won.
+    for (Control* row : Label1) row->setForeColor(kWon);
+    const int q = static_cast<int>(numberValue(lblQNo.caption()).value_or(0));
+    if (q >= 2 && q <= 16) Label1[static_cast<std::size_t>(q - 2)]->setForeColor(kWhite);
+
+    Form& result = p_.app.load("Result");
+    result.ctl("Label1").setCaption("You have won Rs. " + lblTotal.caption() + "/-");
+    lblTotal.setCaption("");
+    lblAs.setCaption("");
+    lblQNo.setCaption("");
+    p_.app.show("Result");
+}
+
+void Game::lblExit_Click()
+{
+    // The game stays as it is behind the confirmation.
+    p_.app.show("frmExit");
+}
+
+void Game::Form_Unload()
+{
+    for (const char* dialog : {"Message", "Message2", "Message3", "Result", "About"}) p_.app.unload(dialog);
+}
+
+}  // namespace zv

@@ -1,0 +1,43 @@
+#include "ui/exit_dialog.h"
+
+#include "bank/bank_folder.h"
+#include "ui/design_kit.h"
+
+namespace zv {
+
+frmExit::frmExit(Program& p) : Form(p.app, kName), p_(p)
+{
+    setCaption("Exit");
+    setStyle(WindowStyle::Dialog);
+    setBackColor(RGB(0, 0, 0));
+    setWidth(6000);
+    setHeight(2400);
+    design::image(*this, "Image1", {240, 300, 1200, 1200});
+    Control& question = design::label(*this, "Label1", {1680, 360, 4080, 840}, "Are you sure that you want to exit?");
+    question.setForeColor(RGB(255, 192, 128));
+    question.setAlignment(Align::Center);
+    design::button(*this, "Command1", {2160, 1500, 1200, 420}, "Yes");
+    design::button(*this, "Command2", {3720, 1500, 1200, 420}, "No");
+    onClick("Command1", [this](int) { Command1_Click(); });
+    onClick("Command2", [this](int) { Command2_Click(); });
+}
+
+void frmExit::Form_Load() { p_.m.ExitOpen = true; }
+
+void frmExit::Command2_Click()
+{
+    p_.m.ExitOpen = false;
+    p_.app.unload(kName);
+}
+
+void frmExit::Command1_Click()
+{
+    p_.m.HoverExit = false;
+    p_.m.ExitOpen = false;
+    p_.app.unload(kName);
+    p_.app.unload("Game");
+    p_.bank.remove(bankfile::kLevelCopy);
+    p_.bank.remove(bankfile::kDrawCopy);
+}
+
+}  // namespace zv

@@ -1,0 +1,23 @@
+#pragma once
+// The confirmation before the board is left: "Are you sure that you want to
+// exit?" Yes closes the board and removes its working copies; No returns to
+// the game as it was.
+
+#include "engine/program.h"
+#include "toolkit/form.h"
+
+namespace zv {
+
+class frmExit : public Form {
+public:
+    static constexpr const char* kName = "frmExit";
+    explicit frmExit(Program& p);
+    void Form_Load() override;
+    void Command1_Click();  // Yes
+    void Command2_Click();  // No
+
+private:
+    Program& p_;
+};
+
+}  // namespace zv

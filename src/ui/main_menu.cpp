@@ -1,0 +1,151 @@
+#include "ui/main_menu.h"
+
+#include "bank/bank_folder.h"
+#include "ui/design_kit.h"
+
+namespace zv {
+
+namespace {
+const Color kRest = RGB(255, 192, 128);
+}
+
+Main::Main(Program& p) : Form(p.app, kName), p_(p)
+{
+    setCaption("ZRV - Zarvana, a quiz by the Zarvana team");
+    setStyle(WindowStyle::Main);
+    setBackColor(RGB(0, 0, 0));
+    setWidth(7200);
+    setHeight(7800);
+
+    design::image(*this, "Image1", {0, 0, 7200, 2160});
+    design::image(*this, "Image2", {0, 7080, 7200, 720});
+    // The menu, top to bottom.
+    struct Entry { const char* name; const char* caption; };
+    const Entry entries[] = {{"Label1", "Play The Game"}, {"Label2", "Question Editor"}, {"Label5", "Options"},
+                             {"Label6", "Rules"},         {"Label3", "About the game"},  {"Label4", "Exit"}};
+    int top = 2400;
+    for (const Entry& e : entries) {
+        Control& l = design::label(*this, e.name, {1200, top, 4800, 600}, e.caption);
+        l.setFontSize(18);
+        l.setFontBold(true);
+        l.setForeColor(kRest);
+        l.setAlignment(Align::Center);
+        top += 760;
+    }
+    design::timer(*this, "Timer1", 100, true);
+
+    vars_.add("HoverPlay", HoverPlay);
+    vars_.add("HoverEditor", HoverEditor);
+    vars_.add("HoverAbout", HoverAbout);
+    vars_.add("HoverExitMenu", HoverExitMenu);
+    vars_.add("HoverOptions", HoverOptions);
+    vars_.add("HoverRules", HoverRules);
+
+    onMouseMove("Image2", [this](int) { clearHover(); });
+    onMouseMove("Label1", [this](int) { HoverPlay = true; });
+    onMouseMove("Label2", [this](int) { HoverEditor = true; });
+    onMouseMove("Label3", [this](int) { HoverAbout = true; });
+    onMouseMove("Label4", [this](int) { HoverExitMenu = true; });
+    onMouseMove("Label5", [this](int) { HoverOptions = true; });
+    onMouseMove("Label6", [this](int) { HoverRules = true; });
+    onClick("Label1", [this](int) { Label1_Click(); });
+    onClick("Label2", [this](int) { Label2_Click(); });
+    onClick("Label3", [this](int) { Label3_Click(); });
+    onClick("Label4", [this](int) { Label4_Click(); });
+    onClick("Label5", [this](int) { Label5_Click(); });
+    onClick("Label6", [this](int) { Label6_Click(); });
+    onTimer("Timer1", [this] { Timer1_Timer(); });
+}
+
+void Main::Form_Load()
+{
+    if (p_.app.prevInstance()) {
+        p_.app.msgBox("Application is already running");
+        p_.app.unload(kName);
+        return;
+    }
+    p_.m.GameType = 2;
+}
+
+void Main::clearHover()
+{
+    HoverPlay = HoverEditor = HoverAbout = HoverExitMenu = HoverOptions = HoverRules = false;
+}
+
+void Main::Form_MouseMove() { clearHover(); }
+
+void Main::Timer1_Timer()
+{
+    const std::pair<const char*, bool> labels[] = {{"Label1", HoverPlay},    {"Label2", HoverEditor},
+                                                   {"Label3", HoverAbout},   {"Label4", HoverExitMenu},
+                                                   {"Label5", HoverOptions}, {"Label6", HoverRules}};
+    for (auto [name, hover] : labels) {
+        if (hover) {
+            const int r = static_cast<int>(p_.app.rnd() * 255);
+            const int g = static_cast<int>(p_.app.rnd() * 255);
+            const int b = static_cast<int>(p_.app.rnd() * 255);
+            ctl(name).setForeColor(RGB(r, g, b));
+        } else {
+            ctl(name).setForeColor(kRest);
+        }
+    }
+}
+
+void Main::showIfBuilt(const char* form)
+{
+    if (p_.app.isRegistered(form)) p_.app.show(form);
+}
+
+void Main::Label1_Click()
+{
+    ctl("Label1").setForeColor(RGB(255, 110, 0));
+    p_.m.Level = 1;
+    p_.app.show("Game");
+    // Opening the board may have closed the menu's own world (a failed bank
+    // check unloads the board); the menu itself is still here.
+    ctl("Label1").setForeColor(kRest);
+    HoverPlay = false;
+}
+
+void Main::Label2_Click()
+{
+    showIfBuilt("Question");
+    HoverEditor = false;
+    ctl("Label2").setForeColor(kRest);
+}
+
+void Main::Label3_Click()
+{
+    showIfBuilt("About");
+    HoverAbout = false;
+    ctl("Label3").setForeColor(kRest);
+}
+
+void Main::Label5_Click()
+{
+    // The menu waits for the Options dialog; these steps run when it closes.
+    p_.app.showModal("frmOptions", [this] {
+        HoverOptions = false;
+        ctl("Label5").setForeColor(kRest);
+    });
+}
+
+void Main::Label6_Click()
+{
+    showIfBuilt("Rules");
+    HoverRules = false;
+    ctl("Label6").setForeColor(kRest);
+}
+
+void Main::Label4_Click()
+{
+    // Ends the program: the working copies go, then every window. Whatever is
+    // missing is passed over. The exit confirmation is closed too, so that no
+    // window is left behind to keep the program running.
+    for (auto file : {bankfile::kDrawCopy, bankfile::kListMarker, bankfile::kLevelCopy}) p_.bank.remove(file);
+    for (const char* form : {"frmOptions", "Main", "About", "Delete", "frmRestore", "Game", "Message", "Message2",
+                             "Message3", "Question", "Result", "Rules", "frmExit"})
+        p_.app.unload(form);
+}
+
+}  // namespace zv

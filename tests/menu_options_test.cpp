@@ -1,0 +1,93 @@
+// The main menu and the options: one copy per folder, the hover colours,
+// Exit, and config.txt written by the Options dialog.
+
+#include <gtest/gtest.h>
+
+#include "support/test_folder.h"
+
+namespace zv {
+namespace {
+
+using test::Session;
+
+TEST(MainMenu, ASecondCopyInTheSameFolderSaysSoAndEnds)
+{
+    Session first;
+    first.start();
+    std::ostringstream out;
+    ScriptDriver second(out, first.folder().path());
+    std::istringstream none;
+    second.run(none);
+    EXPECT_EQ(out.str(), "msgbox: Application is already running\n");
+    EXPECT_TRUE(second.programEnded());
+    // The first copy goes on.
+    EXPECT_EQ(first("get Main Visible"), "Main.Visible = True\n");
+    EXPECT_EQ(first.m().GameType, 2);
+}
+
+TEST(MainMenu, AHoveredLabelTakesThreeNumbersATickAndRestsWhenLeft)
+{
+    Session run;
+    run.start();
+    EXPECT_EQ(run("move Main.Label5\nrng 0.5 0 0.999\nwait 100\nget Main.Label5 ForeColor\nget Main.Label1 ForeColor"),
+              "Main.Label5.ForeColor = 127,0,254\nMain.Label1.ForeColor = 255,192,128\n");
+    // Straight from one label onto another: both stay lit.
+    run("move Main.Label6");
+    const auto draws = run.app().random().draws();
+    run("wait 100");
+    EXPECT_EQ(run.app().random().draws(), draws + 6);
+    run("move Main.Image2\nwait 100");
+    EXPECT_EQ(run("get Main.Label5 ForeColor\nget Main.Label6 ForeColor"),
+              "Main.Label5.ForeColor = 255,192,128\nMain.Label6.ForeColor = 255,192,128\n");
+}
+
+TEST(MainMenu, ExitRemovesTheWorkingCopiesAndEndsTheProgram)
+{
+    Session run(test::crlf({test::record(1, "Q", "A", "1")}));
+    run.start();
+    run("click Main.Label1\nclick Game.lblStart");
+    run.folder().write("q.zrv", "");
+    run.folder().write("temp.zrv", "x\r\n");
+    ASSERT_TRUE(run.folder().exists("q2.zrv"));
+    run("click Main.Label4");
+    for (const char* gone : {"q2.zrv", "q.zrv", "temp.zrv"}) EXPECT_FALSE(run.folder().exists(gone)) << gone;
+    EXPECT_TRUE(run.folder().exists("imp.zrv"));
+    EXPECT_TRUE(run.app().loadedForms().empty());
+    EXPECT_TRUE(run.app().ended());
+}
+
+TEST(Options, OkWritesExactlyTheThreeChosenLines)
+{
+    Session run;
+    run.start();
+    run("click Main.Label5\nchoose frmOptions.Option1\ncheck frmOptions.Check2 0\nclick frmOptions.Command1");
+    EXPECT_EQ(run.folder().read("config.txt"), "opt1\r\nchk1\r\nchk2_0\r\n");
+    EXPECT_EQ(run.app().find("frmOptions"), nullptr);
+    // Saving does not change the options in force.
+    EXPECT_EQ(run.m().GameType, 2);
+}
+
+TEST(Options, TheCloseBoxLeavesWithoutSaving)
+{
+    Session run({}, test::crlf({"opt3", "chk1", "chk2_1"}));
+    run.start();
+    run("click Main.Label5\nchoose frmOptions.Option1\nclose frmOptions");
+    EXPECT_EQ(run.folder().read("config.txt"), "opt3\r\nchk1\r\nchk2_1\r\n");
+    EXPECT_EQ(run.m().GameType, 3);
+    EXPECT_EQ(run("click Main.Label1\nvar GameType"), "GameType = 3\n");
+}
+
+TEST(Options, TheBoardReadsTheFileOnlyWhenTheDialogIsFirstLoaded)
+{
+    Session run({}, test::crlf({"opt1", "chk1", "chk2_1"}));
+    run.startBoard();
+    EXPECT_EQ(run.m().GameType, 1);
+    run.folder().write("config.txt", test::crlf({"opt3", "chk1", "chk2_1"}));
+    // The dialog the board loaded is still loaded, hidden: no new reading.
+    run("close Game\nclick Main.Label1");
+    EXPECT_EQ(run.m().GameType, 1);
+    EXPECT_EQ(run("click Main.Label5\nget frmOptions.Option1 Value"), "frmOptions.Option1.Value = True\n");
+}
+
+}  // namespace
+}  // namespace zv
