@@ -310,7 +310,11 @@ void FormWindow::placeWindow()
     }
     const QSize size(px(form_.width()), px(form_.height()));
     setFixedSize(size);
-    move(screen.center() - QPoint(size.width() / 2, size.height() / 2));
+    QPoint at = screen.center() - QPoint(size.width() / 2, size.height() / 2);
+    // The game's own dialogs sit in the open space above the question, so
+    // that the question and its options stay in view.
+    if (form_.style() == WindowStyle::Bare) at.setY(screen.top() + screen.height() / 10);
+    move(at);
 }
 
 void FormWindow::sync()
