@@ -86,6 +86,11 @@ Game::Game(Program& program)
     onClick("lblAnswer", [this](int i) { lblAnswer_Click(i); });
     onClick("lblLock", [this](int) { lblLock_Click(); });
     onClick("lblWith", [this](int) { lblWith_Click(); });
+    onClick("Image9", [this](int) { Image9_Click(); });
+    onClick("Image10", [this](int) { Image10_Click(); });
+    onClick("Image11", [this](int) { Image11_Click(); });
+    onClick("lblKya", [this](int) { lblKya_Click(); });
+    onClick("Command1", [this](int) { Command1_Click(); });
     onClick("lblExit", [this](int) { lblExit_Click(); });
     onTimer("Timer1", [this] { Timer1_Timer(); });
     onTimer("Timer2", [this] { Timer2_Timer(); });

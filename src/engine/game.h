@@ -80,6 +80,15 @@ public:
     void Wrong10();
     void incorrectAnswer();
 
+    // Lifelines and the host's advice.
+    void Image9_Click();   // Fifty-Fifty
+    void Image10_Click();  // Phone-A-Friend
+    void Image11_Click();  // Audience Poll
+    void Aud_Poll();
+    void Max1Max2();
+    void lblKya_Click();
+    void Command1_Click();  // the advice panel's OK
+
     // Leaving a game.
     void lblWith_Click();
     void lblExit_Click();
@@ -157,6 +166,9 @@ private:
     Control& optionLetter(int i) const;  // lblA .. lblD
     // The picture of option "A" to "D", or null for any other letter.
     Control* optionPicture(const std::string& letter) const;
+    // 0 to 3 for the letter in lblCorrect, -1 for any other caption.
+    int correctIndex() const;
+    std::string advice();
     void showQuestion(const std::string& question, const std::array<std::string, 4>& options,
                       const std::string& correct);
 };

@@ -1,0 +1,166 @@
+// The lifelines and the host's advice, beyond the transcripts: the spread
+// of Fifty-Fifty, the poll's invariants, the tie rules and the advice table.
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "support/test_folder.h"
+
+namespace zv {
+namespace {
+
+using test::Session;
+
+class Lifelines : public ::testing::Test {
+protected:
+    Lifelines()
+    {
+        std::string bank;
+        for (int level = 1; level <= 15; ++level)
+            bank += test::record(level, "Q" + std::to_string(level), "B", std::to_string(level)) + "\r\n";
+        run = std::make_unique<Session>(bank, test::crlf({"opt3", "chk1", "chk2_1"}));
+        run->startBoard();
+        (*run)("click Game.lblStart");
+    }
+    Game& g() { return run->game(); }
+    void at(int level, const std::string& correct)
+    {
+        run->m().Level = level;
+        g().lblQNo.setCaption(std::to_string(level));
+        g().lblCorrect.setCaption(correct);
+    }
+    // The next poll casts exactly these votes (with no bonus).
+    void castVotes(int a, int b, int c, int d)
+    {
+        std::vector<double> r;
+        for (auto [count, value] : {std::pair{a, 0.1}, {b, 0.3}, {c, 0.6}, {d, 0.9}}) r.insert(r.end(), count, value);
+        r.push_back(0);
+        run->app().random().queue(r);
+    }
+    std::unique_ptr<Session> run;
+};
+
+TEST_F(Lifelines, FiftyFiftyKeepsEachWrongOptionAboutAThirdOfTheTime)
+{
+    run->app().random().seed(2024);
+    for (const std::string correct : {"A", "B", "C", "D"}) {
+        std::map<int, int> kept;
+        for (int trial = 0; trial < 3000; ++trial) {
+            g().MakeOptionsUsable();
+            g().lblCorrect.setCaption(correct);
+            g().Image9_Click();
+            int offered = 0;
+            for (int i = 0; i < 4; ++i) {
+                if (!g().lblAnswer[static_cast<std::size_t>(i)]->visible()) continue;
+                ++offered;
+                if (i != correct[0] - 'A') ++kept[i];
+            }
+            ASSERT_EQ(offered, 2);
+            ASSERT_TRUE(g().lblAnswer[static_cast<std::size_t>(correct[0] - 'A')]->visible());
+        }
+        ASSERT_EQ(kept.size(), 3u) << correct;
+        for (auto [option, count] : kept) EXPECT_NEAR(count, 1000, 90) << correct << " keeps " << option;
+    }
+}
+
+TEST_F(Lifelines, FiftyFiftyDrawsNothingForALetterOutsideAToD)
+{
+    g().lblCorrect.setCaption("b");
+    const auto draws = run->app().random().draws();
+    g().Image9_Click();
+    EXPECT_EQ(run->app().random().draws(), draws);
+    EXPECT_TRUE(g().lblAnswer[0]->visible());
+    for (std::size_t i = 1; i < 4; ++i) EXPECT_FALSE(g().lblAnswer[i]->visible());
+}
+
+TEST_F(Lifelines, EveryPollSumsToOneHundredAndFavoursTheOfferedOptions)
+{
+    run->app().random().seed(7);
+    for (int level = 1; level <= 15; ++level) {
+        for (int trial = 0; trial < 50; ++trial) {
+            at(level, std::string(1, static_cast<char>('A' + trial % 4)));
+            g().MakeOptionsUsable();
+            if (trial % 2) g().Image9_Click();
+            g().Aud_Poll();
+            const double votes[] = {g().adA, g().adB, g().adC, g().add};
+            EXPECT_EQ(votes[0] + votes[1] + votes[2] + votes[3], 100);
+            for (int i = 0; i < 4; ++i) {
+                EXPECT_GE(votes[i], 0);
+                if (!g().lblAnswer[static_cast<std::size_t>(i)]->visible()) {
+                    EXPECT_EQ(votes[i], 0);
+                }
+            }
+            EXPECT_LE(g().adIncr / 4, 24 - level);
+        }
+    }
+}
+
+TEST_F(Lifelines, TiesForTheTopTwo)
+{
+    g().adA = 30, g().adB = 20, g().adC = 30, g().add = 20;
+    g().Max1Max2();
+    EXPECT_EQ(g().Max1Chr, "A");
+    EXPECT_EQ(g().Max2Chr, "C");
+    // With D the favourite, C is tried before B.
+    g().adA = 10, g().adB = 20, g().adC = 20, g().add = 50;
+    g().Max1Max2();
+    EXPECT_EQ(g().Max1Chr, "D");
+    EXPECT_EQ(g().Max2Chr, "C");
+    g().adA = 20, g().adB = 20, g().adC = 10, g().add = 50;
+    g().Max1Max2();
+    EXPECT_EQ(g().Max2Chr, "A");
+}
+
+TEST_F(Lifelines, TheHostTrustsTheAudienceInTheMiddleAndEitherOfItsTopTwoHighUp)
+{
+    auto ask = [&](int level, const std::string& marked, int a, int b, int c, int d, double impulse) {
+        at(level, "B");
+        static const std::map<std::string, std::string> button{{"A", "Option1"}, {"B", "Option2"}, {"C", "Option3"},
+                                                               {"D", "Option4"}};
+        g().ctl(button.at(marked)).setValue(1);
+        castVotes(a, b, c, d);
+        run->app().random().queue({impulse});
+        g().kTimes = 3;
+        g().Command1_Click();
+        return run->app().load("Message3").ctl("lblCaption").caption();
+    };
+    EXPECT_EQ(ask(6, "C", 10, 20, 60, 10, 0.5), "You are at least risk, lock Kar diya jai.");
+    EXPECT_EQ(ask(11, "B", 10, 20, 60, 10, 0.5),
+              "Though you are at least risk, I will still suggest that please use your lifeline(s).");
+    EXPECT_EQ(ask(8, "C", 10, 20, 60, 10, 0.5), "Lock Kar diya jai.");
+    EXPECT_EQ(ask(12, "A", 40, 10, 45, 5, 0.5), "Lock Kar diya jai.");  // the runner-up
+    EXPECT_EQ(ask(12, "D", 40, 10, 45, 5, 0.25), "Lock Kar diya jai.");  // Int(4 r) = 1
+    EXPECT_EQ(ask(12, "D", 40, 10, 45, 5, 0.5), "Please use your lifeline(s).");
+    for (Control* c : {&g().Image9, &g().Image10, &g().Image11}) c->setEnabled(false);
+    EXPECT_EQ(ask(15, "D", 40, 10, 45, 5, 0.5),
+              "Oh Ooh! You don't have any lifeline left, if you loose at this point, you will win Rs. 32,000/-. I will "
+              "suggest that you please withdraw.");
+    EXPECT_EQ(ask(6, "A", 40, 10, 45, 5, 0.5), "You don't have any lifeline left, what do you want to do?");
+    EXPECT_EQ(ask(1, "A", 40, 10, 45, 5, 0.5),
+              "You don't have any lifeline left, I will suggest that you make a guess at this level.");
+}
+
+TEST_F(Lifelines, AboveTheLastQuestionTheHostSaysNothing)
+{
+    run->app().unload("Message3");
+    run->m().Level = 16;
+    g().kTimes = 3;
+    g().Command1_Click();
+    EXPECT_EQ(run->app().find("Message3"), nullptr);
+    EXPECT_FALSE(g().Frame2.visible());
+    EXPECT_EQ(g().kTimes, 2);
+    EXPECT_EQ(run->m().Msg3Flag, 1);
+}
+
+TEST_F(Lifelines, ClosingAnAdviceDialogNeverHandsBackASpentLifeline)
+{
+    (*run)("click Game.Image9\nclick Game.lblLock\nclick Message3.Command1");
+    // The lock above had no pick: a prompt. Now advice after Fifty-Fifty.
+    (*run)("click Game.lblKya\nclick Game.Command1\nclick Message3.Command1");
+    EXPECT_FALSE(g().Image9.enabled());
+    EXPECT_TRUE(g().Image10.enabled());
+}
+
+}  // namespace
+}  // namespace zv
