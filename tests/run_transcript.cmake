@@ -1,15 +1,17 @@
-# Runs one script-driver transcript: the script's "# bank: FILE" and
-# "# config: FILE" lines name fixtures copied into a fresh application
-# folder; the driver's output, followed by "exit: STATUS", must equal the
+# Runs one script-driver transcript: the script's "# bank: FILE",
+# "# default: FILE" and "# config: FILE" lines name fixtures copied into a
+# fresh application folder (as imp.zrv, default.zrv, config.txt); the driver's output, followed by "exit: STATUS", must equal the
 # .expected file.
 #   cmake -DEXE=... -DSCRIPT=... -DEXPECTED=... -DWORK=... -P run_transcript.cmake
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 get_filename_component(dir "${SCRIPT}" DIRECTORY)
-file(STRINGS "${SCRIPT}" directives REGEX "^# (bank|config): ")
+file(STRINGS "${SCRIPT}" directives REGEX "^# (bank|config|default): ")
 foreach(line IN LISTS directives)
   if(line MATCHES "^# bank: (.+)$")
     configure_file("${dir}/banks/${CMAKE_MATCH_1}" "${WORK}/imp.zrv" COPYONLY)
+  elseif(line MATCHES "^# default: (.+)$")
+    configure_file("${dir}/banks/${CMAKE_MATCH_1}" "${WORK}/default.zrv" COPYONLY)
   elseif(line MATCHES "^# config: (.+)$")
     configure_file("${dir}/banks/${CMAKE_MATCH_1}" "${WORK}/config.txt" COPYONLY)
   endif()

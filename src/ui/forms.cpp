@@ -2,9 +2,11 @@
 
 #include "engine/game.h"
 #include "ui/dialogs.h"
+#include "ui/editor_dialogs.h"
 #include "ui/exit_dialog.h"
 #include "ui/main_menu.h"
 #include "ui/options.h"
+#include "ui/question_editor.h"
 
 namespace zv {
 
@@ -26,6 +28,9 @@ void registerForms(Program& p)
     add<Message3Dialog>(p);
     add<ResultDialog>(p);
     add<frmOptions>(p);
+    add<Question>(p);
+    add<Delete>(p);
+    add<frmRestore>(p);
 }
 
 void startProgram(Program& p)

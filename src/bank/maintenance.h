@@ -1,0 +1,63 @@
+#pragma once
+// Keeping the question bank: listing it, counting its questions per level,
+// deleting a question by its number and restoring the default bank. Every
+// operation reads imp.zrv from its first line to its last; nothing of the
+// bank is kept between calls.
+//
+// The bank is the player's work and is never left half written: a rebuilt
+// bank is written in full to a file of its own in the same folder, flushed
+// to the disk, and then renamed over imp.zrv in one step, so that at every
+// moment the folder holds either the old bank or the new one, whole.
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "bank/bank_folder.h"
+#include "bank/record.h"
+
+namespace zv {
+
+// The first row of the editor's list.
+inline constexpr const char* kListHeader = "S. No.   Difficulty   Question";
+
+// The rows of the editor's list: the header, then one row per question:
+// three blanks, the S. No., eleven blanks, the difficulty, eleven blanks and
+// the question with its commas shown. Makes sure q.zrv and imp.zrv exist.
+// Lines that are not questions are left out, as every reader leaves them.
+std::vector<std::string> listRows(const BankFolder& bank);
+
+// How many questions each level 1 to 15 has (index 0 is level 1). Leaves
+// temp.zrv holding the questions of level 15; `rec` holds the last line split.
+std::array<int, 15> countPerLevel(const BankFolder& bank, QuestionRecord& rec);
+
+// Called at every step of writing a rebuilt bank; tests use it to stop the
+// program there, as a crash or a power cut would.
+using StepHook = std::function<void(const char* step)>;
+
+// Writes to old.zrv the bank without the questions numbered `number`,
+// renumbered so the numbers run on without a gap. A line that is not a
+// question, or whose number is not a number, is kept exactly as it was.
+// False when old.zrv could not be written in full.
+bool DeleteQuestion(const BankFolder& bank, double number, const StepHook& hook = {});
+
+// Puts old.zrv in the place of imp.zrv, in one rename.
+bool CommitDelete(const BankFolder& bank, const StepHook& hook = {});
+
+// Replaces the bank by the default bank, keeping the old one in
+// can_be_deleted.zrv. Each step runs only when the one before succeeded:
+// without default.zrv the bank is saved, then removed, and false returned.
+bool RestoreDefaultBank(const BankFolder& bank, const StepHook& hook = {});
+
+// Appends a question to the bank, numbered after the last line. Fields are
+// the texts as typed (trimmed; commas stored as ";"), the letter and level as
+// chosen. Returns the line written, or an empty string when it could not be.
+std::string AddQuestion(const BankFolder& bank, const std::string& question, const std::array<std::string, 4>& options,
+                        const std::string& answer, const std::string& level);
+
+// Copies a file to another name in the same folder through a flushed
+// temporary file and one rename, so that `to` is always whole.
+bool replaceWithCopy(const BankFolder& bank, std::string_view from, std::string_view to, const StepHook& hook = {});
+
+}  // namespace zv

@@ -1,0 +1,109 @@
+#include "ui/editor_dialogs.h"
+
+#include <cmath>
+
+#include "bank/maintenance.h"
+#include "ui/design_kit.h"
+#include "ui/question_editor.h"
+
+namespace zv {
+
+namespace {
+void refreshEditorList(Program& p)
+{
+    if (auto* editor = p.app.findAs<Question>()) editor->ListQuestions();
+}
+}  // namespace
+
+// ---------------------------------------------------------------- Delete
+
+Delete::Delete(Program& p) : Form(p.app, kName), p_(p)
+{
+    setCaption("Delete a Record");
+    setStyle(WindowStyle::Dialog);
+    setBackColor(RGB(0, 0, 0));
+    setWidth(5400);
+    setHeight(2280);
+    Control& prompt = design::label(*this, "Label1", {240, 180, 4920, 600},
+                                    "Please enter the Question No. of the question you want to delete.");
+    prompt.setFontSize(10);
+    prompt.setForeColor(RGB(255, 192, 128));
+    design::textBox(*this, "Text1", {240, 900, 3000, 360});
+    design::button(*this, "Command1", {3600, 870, 1200, 420}, "OK");
+    onKeyPress("Text1", [this](int, int& key) { Text1_KeyPress(key); });
+    onClick("Command1", [this](int) { Command1_Click(); });
+}
+
+void Delete::Form_Activate() { setFocus(ctl("Text1")); }
+
+void Delete::Text1_KeyPress(int& keyAscii)
+{
+    // Only digits and Backspace reach the box.
+    if ((keyAscii < 48 || keyAscii > 57) && keyAscii != 8) keyAscii = 0;
+}
+
+void Delete::Command1_Click()
+{
+    const std::string& text = ctl("Text1").text();
+    if (text.empty()) {
+        p_.app.msgBox("Please enter a number");
+        return;
+    }
+    const auto first = text.find_first_not_of(' ');
+    const std::string number = first == std::string::npos ? std::string()
+                                                          : text.substr(first, text.find_last_not_of(' ') - first + 1);
+    // Typing lets only digits in, but pasting can bring anything: such text
+    // deletes nothing.
+    if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos || number.size() > 15) {
+        p_.app.msgBox("Please enter the question number in digits only, such as 12.");
+        return;
+    }
+    const double value = std::stod(number);
+    if (value == 0) {
+        p_.app.msgBox("Please enter a number greater than 0.");
+        return;
+    }
+    p_.m.DeleteNo = std::floor(value);
+    if (!DeleteQuestion(p_.bank, p_.m.DeleteNo) || !CommitDelete(p_.bank)) {
+        p_.bank.remove(bankfile::kRebuilt);
+        p_.app.msgBox(kBankNotWritten);
+        return;
+    }
+    refreshEditorList(p_);
+    p_.app.unload(kName);
+}
+
+// ---------------------------------------------------------------- frmRestore
+
+frmRestore::frmRestore(Program& p) : Form(p.app, kName), p_(p)
+{
+    setCaption("Restore");
+    setStyle(WindowStyle::Dialog);
+    setBackColor(RGB(0, 0, 0));
+    setWidth(6000);
+    setHeight(2400);
+    Control& warning = design::label(*this, "Label1", {240, 180, 5520, 1020},
+                                     "Selecting this option will delete any questions added by you. Are you sure you "
+                                     "want to restore default questions?");
+    warning.setFontSize(10);
+    warning.setForeColor(RGB(255, 192, 128));
+    design::button(*this, "Command1", {1560, 1440, 1200, 420}, "Yes");
+    design::button(*this, "Command2", {3240, 1440, 1200, 420}, "No");
+    onClick("Command1", [this](int) { Command1_Click(); });
+    onClick("Command2", [this](int) { Command2_Click(); });
+}
+
+void frmRestore::Command1_Click()
+{
+    p_.app.unload(kName);
+    if (!RestoreDefaultBank(p_.bank)) {
+        p_.app.msgBox("Unable to restore, please get a fresh copy of the software.");
+        return;
+    }
+    refreshEditorList(p_);
+    p_.app.msgBox("Restored Successfully");
+}
+
+void frmRestore::Command2_Click() { p_.app.unload(kName); }
+
+}  // namespace zv

@@ -1,0 +1,196 @@
+#include "ui/question_editor.h"
+
+#include <cmath>
+
+#include "bank/maintenance.h"
+#include "ui/design_kit.h"
+
+namespace zv {
+
+namespace {
+const Color kText = RGB(255, 192, 128);
+const Color kPanel = RGB(16, 16, 40);
+
+std::string trimmed(const std::string& s)
+{
+    const auto first = s.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+}  // namespace
+
+Question::Question(Program& p) : Form(p.app, kName), p_(p)
+{
+    setCaption("Question Editor");
+    setStyle(WindowStyle::Main);
+    setBackColor(RGB(0, 0, 0));
+    setWidth(11520);
+    setHeight(9720);
+
+    auto caption = [this](const std::string& name, design::Box box, const std::string& text, int index = -1) {
+        Control& l = design::label(*this, name, box, text, index);
+        l.setFontSize(10);
+        l.setFontBold(true);
+        l.setForeColor(kText);
+        return &l;
+    };
+    caption("Label1", {240, 270, 1800, 300}, "Question");
+    design::textBox(*this, "Text1", {2160, 240, 9000, 360});
+    for (int i = 0; i < 4; ++i) {
+        caption("Label2", {240, 750 + i * 450, 1800, 300}, std::string("Option ") + static_cast<char>('A' + i), i);
+        design::textBox(*this, "Options", {2160, 720 + i * 450, 9000, 360}, i);
+    }
+    caption("Label3", {240, 2580, 1800, 300}, "Correct Answer");
+    design::comboBox(*this, "Combo1", {2160, 2550, 1200, 360});
+    caption("Label4", {4200, 2580, 1800, 300}, "Difficulty Level");
+    design::comboBox(*this, "Combo2", {6120, 2550, 1200, 360});
+    caption("Label5", {7440, 2580, 1500, 300}, "1 - Easy ");
+    caption("Label6", {8940, 2580, 2100, 300}, "15 - Difficult");
+    design::button(*this, "add1", {2160, 3120, 1800, 420}, "Add");
+    design::button(*this, "deletedata", {4080, 3120, 1800, 420}, "Delete");
+    design::button(*this, "Command6", {6000, 3120, 2400, 420}, "Restore Default")
+        .setToolTipText("The current file imp.zrv will be renamed to can_be_deleted.zrv.");
+    design::button(*this, "Command2", {8520, 3120, 2640, 420}, "Question Analyzer");
+    Control& list = design::listBox(*this, "List1", {240, 3720, 10920, 5640});
+    list.setFontName("Liberation Mono");
+    resetLists();
+
+    // The analyzer: questions per level as a bar chart, level 1 on the left.
+    Control& frame = design::frame(*this, "Frame1", {240, 3720, 10920, 2640}, "");
+    frame.setBackColor(kPanel);
+    frame.setVisible(false);
+    auto inFrame = [&frame](Control& c) -> Control& { return design::in(frame, c); };
+    inFrame(design::line(*this, "Line1", 1440, 240, 1440, 1500, kText));
+    inFrame(design::line(*this, "Line2", 1440, 1500, 10800, 1500, kText));
+    Control& axisY = inFrame(design::label(*this, "Label8", {120, 600, 1260, 600}, "No. Of Questions"));
+    Control& axisX = inFrame(design::label(*this, "Label7", {4800, 2040, 2400, 300}, "Level Number"));
+    inFrame(design::label(*this, "Label9", {120, 1320, 1200, 300}, ""));
+    for (Control* c : {&axisY, &axisX}) {
+        c->setFontSize(9);
+        c->setForeColor(kText);
+    }
+    for (int i = 0; i < 15; ++i) {
+        const int left = 1680 + 600 * i;
+        inFrame(design::shape(*this, "Shape1", {left, 1440, 360, 60}, RGB(255, 110, 0), i));
+        Control& count = inFrame(design::label(*this, "Label10", {left - 60, 60, 480, 255}, "", i));
+        count.setFontSize(8);
+        count.setForeColor(kText);
+        count.setAlignment(Align::Center);
+    }
+    for (int level = 15; level >= 1; --level) {
+        Control& l = inFrame(design::label(*this, "Label10", {1680 + 600 * (level - 1) - 60, 1560, 480, 255},
+                                           std::to_string(level), 30 - level));
+        l.setFontSize(8);
+        l.setForeColor(kText);
+        l.setAlignment(Align::Center);
+    }
+    inFrame(design::button(*this, "Command3", {9480, 2040, 1200, 420}, "Close"));
+
+    onClick("add1", [this](int) { add1_Click(); });
+    onClick("deletedata", [this](int) { deletedata_Click(); });
+    onClick("Command6", [this](int) { Command6_Click(); });
+    onClick("Command2", [this](int) { Command2_Click(); });
+    onClick("Command3", [this](int) { Command3_Click(); });
+}
+
+void Question::resetLists()
+{
+    Control& answer = ctl("Combo1");
+    answer.clear();
+    for (const char* letter : {"A", "B", "C", "D"}) answer.addItem(letter);
+    Control& level = ctl("Combo2");
+    level.clear();
+    for (int i = 1; i <= 15; ++i) level.addItem(std::to_string(i));
+}
+
+void Question::ListQuestions()
+{
+    Control& list = ctl("List1");
+    list.clear();
+    for (auto& row : listRows(p_.bank)) list.addItem(std::move(row));
+}
+
+void Question::Form_Load()
+{
+    ListQuestions();
+    // Laid out for 15360 x 11520 twips, like the board.
+    const double rw = p_.app.screenWidth() / static_cast<double>(kDesignScreenWidth);
+    const double rh = p_.app.screenHeight() / static_cast<double>(kDesignScreenHeight);
+    auto scaled = [](int v, double r) { return static_cast<int>(std::floor(v * r)); };
+    setWidth(scaled(width(), rw));
+    setHeight(scaled(height(), rh));
+    for (const auto& c : controls()) {
+        if (!c->has(Prop::Width)) continue;
+        c->setWidth(scaled(c->width(), rw));
+        c->setLeft(scaled(c->left(), rw));
+        c->setHeight(scaled(c->height(), rh));
+        c->setTop(scaled(c->top(), rh));
+    }
+}
+
+void Question::add1_Click()
+{
+    struct Check {
+        const Control& field;
+        bool trim;
+        const char* message;
+    };
+    const Check checks[] = {
+        {ctl("Text1"), true, "Please enter a question."},
+        {ctl("Options", 0), true, "Please enter Option A"},
+        {ctl("Options", 1), true, "Please enter Option B"},
+        {ctl("Options", 2), true, "Please enter Option C"},
+        {ctl("Options", 3), true, "Please enter Option D"},
+        {ctl("Combo1"), false, "Please enter the correct answer"},
+        {ctl("Combo2"), false, "Please enter the difficulty"},
+    };
+    for (const Check& c : checks) {
+        if ((c.trim ? trimmed(c.field.text()) : c.field.text()).empty()) {
+            p_.app.msgBox(c.message, "Question Validator");
+            return;
+        }
+    }
+    const std::string written =
+        AddQuestion(p_.bank, ctl("Text1").text(),
+                    {ctl("Options", 0).text(), ctl("Options", 1).text(), ctl("Options", 2).text(), ctl("Options", 3).text()},
+                    ctl("Combo1").text(), ctl("Combo2").text());
+    if (written.empty()) {
+        // The fields keep their texts, so nothing typed is lost.
+        p_.app.msgBox(kBankNotWritten, "Question Validator");
+        return;
+    }
+    ctl("Text1").setText("");
+    for (int i = 0; i < 4; ++i) ctl("Options", i).setText("");
+    resetLists();
+    setFocus(ctl("Text1"));
+    ListQuestions();
+}
+
+void Question::deletedata_Click() { p_.app.show("Delete"); }
+
+void Question::Command6_Click() { p_.app.showModal("frmRestore", {}); }
+
+void Question::Command2_Click() { Missing2(); }
+
+void Question::Command3_Click() { ctl("Frame1").setVisible(false); }
+
+void Question::Missing2()
+{
+    const auto counts = countPerLevel(p_.bank, p_.m.QuestionRec);
+    for (int i = 0; i < 15; ++i) {
+        const int c = counts[static_cast<std::size_t>(i)];
+        if (c <= 0) continue;  // a level without questions keeps its bar and label
+        Control& bar = ctl("Shape1", i);
+        bar.setHeight(10 * c);
+        bar.setTop(1500 - 10 * c);
+        ctl("Label10", i).setCaption(std::to_string(c));
+    }
+    ctl("Frame1").setVisible(true);
+}
+
+void Question::Form_Unload()
+{
+    for (auto file : {bankfile::kListMarker, bankfile::kLevelCopy, bankfile::kDrawCopy}) p_.bank.remove(file);
+    p_.app.unload("Delete");
+}
+
+}  // namespace zv

@@ -1,0 +1,188 @@
+// Keeping the bank: the files each operation leaves, and a bank that is
+// whole on disk wherever a delete or a restore is cut short.
+
+#include <gtest/gtest.h>
+
+#include "bank/maintenance.h"
+#include "support/test_folder.h"
+
+namespace zv {
+namespace {
+
+using test::crlf;
+using test::record;
+using test::TestFolder;
+
+std::string fiveQuestions()
+{
+    std::string bank;
+    for (int i = 1; i <= 5; ++i) bank += record(i, "Q" + std::to_string(i), "A", std::to_string(i)) + "\r\n";
+    return bank;
+}
+
+struct Stop {};
+
+TEST(Maintenance, DeleteRenumbersTheLaterQuestionsAndKeepsTheirTexts)
+{
+    TestFolder dir;
+    dir.write("imp.zrv", fiveQuestions());
+    BankFolder bank(dir.path());
+    ASSERT_TRUE(DeleteQuestion(bank, 3));
+    ASSERT_TRUE(CommitDelete(bank));
+    EXPECT_EQ(dir.read("imp.zrv"), crlf({record(1, "Q1", "A", "1"), record(2, "Q2", "A", "2"), record(3, "Q4", "A", "4"),
+                                         record(4, "Q5", "A", "5")}));
+    EXPECT_FALSE(dir.exists("old.zrv"));
+    // A number past the end rewrites the same lines.
+    ASSERT_TRUE(DeleteQuestion(bank, 9) && CommitDelete(bank));
+    EXPECT_EQ(dir.read("imp.zrv").size(), fiveQuestions().size() - record(3, "Q3", "A", "3").size() - 2);
+}
+
+TEST(Maintenance, DeleteKeepsLinesItCannotReadAndDropsEveryMatchingNumber)
+{
+    TestFolder dir;
+    dir.write("imp.zrv", crlf({record(1, "Q1", "A", "1"), "a broken line", record(2, "Q2", "A", "2"),
+                               record(2, "Q2 again", "A", "2"), record(4, "Caf\xe9", "A", "4")}));
+    BankFolder bank(dir.path());
+    ASSERT_TRUE(DeleteQuestion(bank, 2) && CommitDelete(bank));
+    EXPECT_EQ(dir.read("imp.zrv"), crlf({record(1, "Q1", "A", "1"), "a broken line", record(4, "Caf\xe9", "A", "4")}));
+}
+
+TEST(Maintenance, ADeleteCutShortAtAnyStepLeavesAWholeBank)
+{
+    const std::string before = fiveQuestions();
+    // The bank after the delete of question 2.
+    std::string after;
+    {
+        TestFolder dir;
+        dir.write("imp.zrv", before);
+        BankFolder bank(dir.path());
+        ASSERT_TRUE(DeleteQuestion(bank, 2) && CommitDelete(bank));
+        after = dir.read("imp.zrv");
+    }
+    int steps = 0;
+    {
+        TestFolder dir;
+        dir.write("imp.zrv", before);
+        BankFolder bank(dir.path());
+        auto count = [&](const char*) { ++steps; };
+        ASSERT_TRUE(DeleteQuestion(bank, 2, count) && CommitDelete(bank, count));
+    }
+    ASSERT_GT(steps, 5);
+    for (int stopAt = 1; stopAt <= steps; ++stopAt) {
+        TestFolder dir;
+        dir.write("imp.zrv", before);
+        BankFolder bank(dir.path());
+        int step = 0;
+        auto crash = [&](const char*) {
+            if (++step == stopAt) throw Stop{};
+        };
+        try {
+            if (DeleteQuestion(bank, 2, crash)) CommitDelete(bank, crash);
+        } catch (const Stop&) {
+        }
+        const std::string onDisk = dir.read("imp.zrv");
+        EXPECT_TRUE(onDisk == before || onDisk == after) << "stopped at step " << stopAt;
+    }
+}
+
+TEST(Maintenance, RestoreKeepsTheOldBankAndIsWholeWhereverItStops)
+{
+    TestFolder dir;
+    const std::string mine = crlf({record(1, "Mine", "B", "1")});
+    const std::string defaults = fiveQuestions();
+    dir.write("imp.zrv", mine);
+    dir.write("default.zrv", defaults);
+    dir.write("can_be_deleted.zrv", "an older backup\r\n");
+    BankFolder bank(dir.path());
+    ASSERT_TRUE(RestoreDefaultBank(bank));
+    EXPECT_EQ(dir.read("can_be_deleted.zrv"), mine);
+    EXPECT_EQ(dir.read("imp.zrv"), defaults);
+
+    for (int stopAt = 1; stopAt <= 8; ++stopAt) {
+        dir.write("imp.zrv", mine);
+        int step = 0;
+        try {
+            RestoreDefaultBank(bank, [&](const char*) {
+                if (++step == stopAt) throw Stop{};
+            });
+        } catch (const Stop&) {
+        }
+        const std::string onDisk = dir.read("imp.zrv");
+        EXPECT_TRUE(onDisk == mine || onDisk == defaults) << "stopped at step " << stopAt;
+        EXPECT_TRUE(dir.exists("imp.zrv"));
+    }
+}
+
+TEST(Maintenance, RestoreWithoutTheDefaultBankSavesTheBankAndRemovesIt)
+{
+    TestFolder dir;
+    dir.write("imp.zrv", "1,Mine,a,b,c,d,A,1\r\n");
+    BankFolder bank(dir.path());
+    EXPECT_FALSE(RestoreDefaultBank(bank));
+    EXPECT_EQ(dir.read("can_be_deleted.zrv"), "1,Mine,a,b,c,d,A,1\r\n");
+    EXPECT_FALSE(dir.exists("imp.zrv"));
+    // Without a bank there is nothing to save: nothing else happens.
+    dir.write("default.zrv", fiveQuestions());
+    EXPECT_FALSE(RestoreDefaultBank(bank));
+    EXPECT_FALSE(dir.exists("imp.zrv"));
+}
+
+TEST(Maintenance, AddNumbersAfterTheLastLineAndStoresCommasAsSemicolons)
+{
+    TestFolder dir;
+    std::string twenty;
+    for (int i = 1; i <= 20; ++i) twenty += record(i, "Q", "A", "1") + "\r\n";
+    dir.write("imp.zrv", twenty);
+    BankFolder bank(dir.path());
+    EXPECT_EQ(AddQuestion(bank, "  Delhi, or Agra?  ", {" a,b", "c", "d", "e "}, "B", "7"), "21,Delhi; or Agra?,a;b,c,d,e,B,7");
+    EXPECT_EQ(dir.read("imp.zrv"), twenty + "21,Delhi; or Agra?,a;b,c,d,e,B,7\r\n");
+    // A bank edited elsewhere may end without a line end: the new line still
+    // starts a line of its own.
+    dir.write("imp.zrv", "1,Q,a,b,c,d,A,1");
+    AddQuestion(bank, "New", {"a", "b", "c", "d"}, "C", "2");
+    EXPECT_EQ(dir.read("imp.zrv"), "1,Q,a,b,c,d,A,1\r\n2,New,a,b,c,d,C,2\r\n");
+}
+
+TEST(Maintenance, ListAndCountPerLevel)
+{
+    TestFolder dir;
+    dir.write("imp.zrv", crlf({record(12, "Which; really?", "A", "4"), record(2, "Q", "A", " 1"), record(3, "Q", "A", "1.0"),
+                               record(4, "Q", "A", "1")}));
+    BankFolder bank(dir.path());
+    auto rows = listRows(bank);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0], "S. No.   Difficulty   Question");
+    EXPECT_EQ(rows[1], "   12           4           Which, really?");
+    EXPECT_TRUE(dir.exists("q.zrv"));
+    QuestionRecord rec;
+    auto counts = countPerLevel(bank, rec);
+    EXPECT_EQ(counts[0], 3);
+    EXPECT_EQ(counts[1], 0);
+    EXPECT_EQ(counts[3], 1);
+}
+
+TEST(Editor, ClosingTheEditorRemovesTheWorkingCopiesSilently)
+{
+    test::Session run(fiveQuestions());
+    run.start();
+    run("click Main.Label2\nclick Question.Command2");
+    ASSERT_TRUE(run.folder().exists("temp.zrv"));
+    EXPECT_EQ(run("close Question"), "");
+    for (const char* gone : {"q.zrv", "temp.zrv", "q2.zrv"}) EXPECT_FALSE(run.folder().exists(gone));
+    EXPECT_EQ(run("click Main.Label2\nclose Question"), "");
+}
+
+TEST(Editor, AnAddedQuestionIsPlayed)
+{
+    test::Session run;
+    run.start();
+    run("click Main.Label2\ntext Question.Text1 A question of mine, with a comma\ntext Question.Options(0) One\n"
+        "text Question.Options(1) Two\ntext Question.Options(2) Three\ntext Question.Options(3) Four\n"
+        "text Question.Combo1 C\ntext Question.Combo2 1\nclick Question.add1\nclose Question");
+    EXPECT_EQ(run.folder().read("imp.zrv"), "1,A question of mine; with a comma,One,Two,Three,Four,C,1\r\n");
+    EXPECT_EQ(run("click Main.Label1\nclick Game.lblStart\nget Game.lblQuestion Caption\nget Game.lblCorrect Caption"),
+              "Game.lblQuestion.Caption = A question of mine, with a comma\nGame.lblCorrect.Caption = C\n");
+}
+
+}  // namespace
+}  // namespace zv
