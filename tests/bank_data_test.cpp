@@ -1,0 +1,120 @@
+// The question bank the game ships: every line a well-formed question,
+// numbered 1 to n, at least 30 questions a level, the correct letters spread
+// over A to D, no question or option repeated, texts that fit the board.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+
+#include "bank/bank_folder.h"
+#include "bank/record.h"
+
+namespace zv {
+namespace {
+
+const std::filesystem::path kData = ZARVANA_DATA_DIR;
+
+std::string slurp(const std::filesystem::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Characters, not bytes: the texts are UTF-8.
+std::size_t characters(const std::string& s)
+{
+    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+bool validUtf8(const std::string& s)
+{
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        if (n == 0 || i + n > s.size()) return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += n;
+    }
+    return true;
+}
+
+std::string folded(std::string s)
+{
+    std::string out;
+    for (char c : s)
+        if (std::isalnum(static_cast<unsigned char>(c))) out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+TEST(ShippedBank, EveryLineIsAWellFormedQuestion)
+{
+    const std::string bytes = slurp(kData / "default.zrv");
+    ASSERT_FALSE(bytes.empty());
+    ASSERT_TRUE(validUtf8(bytes));
+    // CR LF after every line, the last one included, and no bare LF.
+    ASSERT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    for (std::size_t i = bytes.find('\n'); i != std::string::npos; i = bytes.find('\n', i + 1))
+        ASSERT_EQ(bytes[i - 1], '\r') << "at byte " << i;
+
+    LineReader in(kData / "default.zrv");
+    std::string_view line;
+    std::array<int, 15> perLevel{};
+    std::map<char, int> letters;
+    std::array<std::map<char, int>, 15> lettersPerLevel;
+    std::set<std::string> questions;
+    int n = 0;
+    while (in.next(line)) {
+        ++n;
+        SCOPED_TRACE("line " + std::to_string(n) + ": " + std::string(line));
+        ASSERT_EQ(std::count(line.begin(), line.end(), ','), 7);
+        ASSERT_EQ(lineProblem(line), LineProblem::None);
+        QuestionRecord rec;
+        SplitRecord(line, rec);
+        EXPECT_EQ(rec[kSerial], std::to_string(n));
+        ASSERT_EQ(rec[kAnswer].size(), 1u);
+        const char answer = rec[kAnswer][0];
+        ASSERT_TRUE(answer >= 'A' && answer <= 'D');
+        int level = 0;
+        for (int l = 1; l <= 15; ++l)
+            if (rec[kDifficulty] == std::to_string(l)) level = l;
+        ASSERT_NE(level, 0) << "difficulty must be written 1 to 15";
+        ++perLevel[static_cast<std::size_t>(level - 1)];
+        ++letters[answer];
+        ++lettersPerLevel[static_cast<std::size_t>(level - 1)][answer];
+
+        const std::string question = UnescapeCommas(rec[kQuestion]);
+        EXPECT_LE(characters(question), 160u);
+        EXPECT_EQ(question.find_first_of("\t"), std::string::npos);
+        EXPECT_TRUE(questions.insert(folded(question)).second) << "repeated question";
+        std::set<std::string> options;
+        for (int i = kOptionA; i <= kOptionD; ++i) {
+            const std::string option = UnescapeCommas(rec[static_cast<std::size_t>(i)]);
+            EXPECT_FALSE(option.empty());
+            EXPECT_LE(characters(option), 40u) << option;
+            EXPECT_TRUE(options.insert(folded(option)).second) << "repeated option " << option;
+        }
+    }
+    for (int level = 1; level <= 15; ++level) {
+        EXPECT_GE(perLevel[static_cast<std::size_t>(level - 1)], 30) << "level " << level;
+        for (auto [letter, count] : lettersPerLevel[static_cast<std::size_t>(level - 1)])
+            EXPECT_LE(2 * count, perLevel[static_cast<std::size_t>(level - 1)]) << "level " << level << " " << letter;
+    }
+    for (char letter : {'A', 'B', 'C', 'D'}) {
+        EXPECT_GE(letters[letter] * 100, n * 20) << letter;
+        EXPECT_LE(letters[letter] * 100, n * 30) << letter;
+    }
+}
+
+TEST(ShippedBank, TheInstalledBankHoldsTheSameQuestions)
+{
+    EXPECT_EQ(slurp(kData / "imp.zrv"), slurp(kData / "default.zrv"));
+}
+
+}  // namespace
+}  // namespace zv
