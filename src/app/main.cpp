@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "driver/script_driver.h"
+#include "qt/artwork.h"
 #include "qt/qt_front_end.h"
 
 namespace {
@@ -63,6 +64,7 @@ int main(int argc, char** argv)
 
     QApplication qt(argc, argv);
     QApplication::setApplicationName("Zarvana");
+    QApplication::setWindowIcon(zv::art::programIcon());
     zv::QtFrontEnd game(appDir);
     game.start();
     if (game.app().ended()) return 0;

@@ -1,6 +1,6 @@
 #pragma once
 // The script driver: the program without windows, on a virtual clock,
-// driven by commands read one a line (see README.md for the commands).
+// driven by commands read one a line (see commands.h and README.md).
 //
 // It starts as the program starts, carries out each command with everything
 // it sets off before reading the next, and prints what a player would have
@@ -18,8 +18,7 @@ namespace zv {
 
 class App;
 struct Program;
-class Form;
-class Control;
+class Commands;
 
 class ScriptDriver : public Host {
 public:
@@ -40,17 +39,10 @@ public:
     Program& program() { return *program_; }
 
 private:
-    struct Target;
-    bool parseTarget(std::string_view word, Target& t) const;
-    Form* loadedForm(const Target& t) const;
-    bool userEvent(std::string_view command, const Target& t, std::string_view rest);
-    bool get(const Target& t, std::string_view prop);
-    bool var(std::string_view name);
-    void ignored(const Target& t);
-
     std::ostream& out_;
     std::unique_ptr<App> app_;
     std::unique_ptr<Program> program_;
+    std::unique_ptr<Commands> commands_;
     bool started_ = false;
 };
 

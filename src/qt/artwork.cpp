@@ -1,6 +1,8 @@
 #include "qt/artwork.h"
 
+#include <QIcon>
 #include <QLinearGradient>
+#include <QPixmap>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <map>
@@ -81,20 +83,12 @@ void drawFiftyFifty(QPainter& p, const QRectF& r)
 void drawPhone(QPainter& p, const QRectF& r)
 {
     drawLifelineBase(p, r);
-    // A handset: two ear pieces joined by a curved grip.
-    const qreal s = r.height() * 0.62;
-    const QPointF c = r.center();
-    QPainterPath handset;
-    handset.moveTo(c.x() - s * 0.55, c.y() - s * 0.05);
-    handset.cubicTo(c.x() - s * 0.4, c.y() - s * 0.6, c.x() + s * 0.4, c.y() - s * 0.6, c.x() + s * 0.55, c.y() - s * 0.05);
-    p.setPen(QPen(Qt::white, qMax<qreal>(2.5, s * 0.16), Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(handset);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(c.x() - s * 0.7, c.y() - s * 0.12, s * 0.38, s * 0.28), 2, 2);
-    p.drawRoundedRect(QRectF(c.x() + s * 0.32, c.y() - s * 0.12, s * 0.38, s * 0.28), 2, 2);
-    p.drawRoundedRect(QRectF(c.x() - s * 0.35, c.y() + s * 0.12, s * 0.7, s * 0.32), 3, 3);
+    // A telephone, the sign every player knows.
+    QFont f("DejaVu Sans");
+    f.setPixelSize(qMax(8, static_cast<int>(r.height() * 0.62)));
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(r, Qt::AlignCenter, QString(QChar(0x260E)));
 }
 
 void drawAudience(QPainter& p, const QRectF& r)
@@ -197,7 +191,37 @@ void drawLadderStrip(QPainter& p, const QRectF& r)
     }
 }
 
-enum class Art { None, Banner, LadderStrip, Black, Yellow, Orange, Green, Fifty, Phone, Audience, FiftySpent, PhoneSpent, AudienceSpent,
+void drawPrizeBreakUp(QPainter& p, const QRectF& r)
+{
+    // The money ladder as a table: level and prize, the guarantee points lit.
+    static constexpr const char* prizes[] = {"1,000",     "2,000",     "3,000",     "5,000",     "10,000",
+                                             "20,000",    "40,000",    "80,000",    "1,60,000",  "3,20,000",
+                                             "6,40,000",  "12,50,000", "25,00,000", "50,00,000", "1,00,00,000"};
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(6, 10, 40));
+    p.setPen(QPen(kGold, 2));
+    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 8, 8);
+    const qreal rowH = (r.height() - 16) / 15.0;
+    QFont f("Arial");
+    f.setBold(true);
+    f.setPixelSize(qMax(8, static_cast<int>(rowH * 0.55)));
+    p.setFont(f);
+    for (int level = 15; level >= 1; --level) {
+        const QRectF row(r.left() + 12, r.top() + 8 + (15 - level) * rowH, r.width() - 24, rowH);
+        const bool guarantee = level == 5 || level == 10 || level == 15;
+        if (guarantee) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 110, 0, 60));
+            p.drawRoundedRect(row.adjusted(0, 1, 0, -1), 4, 4);
+        }
+        p.setPen(guarantee ? QColor(255, 255, 255) : QColor(255, 150, 40));
+        p.drawText(row.adjusted(8, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QString::number(level));
+        p.drawText(row.adjusted(0, 0, -8, 0), Qt::AlignVCenter | Qt::AlignRight,
+                   QString("Rs. ") + prizes[level - 1]);
+    }
+}
+
+enum class Art { None, Banner, LadderStrip, PrizeBreakUp, Emblem2, Black, Yellow, Orange, Green, Fifty, Phone, Audience, FiftySpent, PhoneSpent, AudienceSpent,
                  QuestionPanel, Emblem, Dialog };
 
 Art artOf(const std::string& form, const std::string& picture)
@@ -216,6 +240,8 @@ Art artOf(const std::string& form, const std::string& picture)
         return it == board.end() ? Art::None : it->second;
     }
     if (form == "Main") return picture == "Image1" ? Art::Banner : (picture == "Image2" ? Art::LadderStrip : Art::None);
+    if (form == "Rules") return picture == "Image1" ? Art::PrizeBreakUp : Art::None;
+    if (form == "About") return picture == "Image1" ? Art::Emblem2 : Art::None;
     if (picture == "Image1") return Art::Dialog;
     return Art::None;
 }
@@ -230,6 +256,8 @@ void drawPicture(QPainter& p, const QRect& r, const std::string& form, const std
     case Art::None: break;
     case Art::Banner: drawBanner(p, rf); break;
     case Art::LadderStrip: drawLadderStrip(p, rf); break;
+    case Art::PrizeBreakUp: drawPrizeBreakUp(p, rf); break;
+    case Art::Emblem2: drawEmblem(p, rf); break;
     case Art::Black: drawCapsule(p, r, QColor(20, 30, 80), QColor(2, 4, 24), kSilver); break;
     // Lit capsules keep a deep fill, so that the orange text reads on them.
     case Art::Yellow: drawCapsule(p, r, QColor(150, 120, 10), QColor(70, 52, 0), QColor(255, 230, 60)); break;
@@ -255,6 +283,19 @@ void drawPicture(QPainter& p, const QRect& r, const std::string& form, const std
     case Art::Dialog: drawDialogPicture(p, rf); break;
     }
     p.restore();
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        drawEmblem(p, QRectF(0, 0, size, size));
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 void drawStage(QPainter& p, const QRect& r)

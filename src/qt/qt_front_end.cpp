@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
+#include <algorithm>
 
 #include "qt/form_window.h"
 #include "ui/forms.h"
@@ -51,7 +52,8 @@ void QtFrontEnd::sync()
     std::vector<Form*> loaded = app_->loadedForms();
     // Windows of unloaded forms go.
     for (auto it = windows_.begin(); it != windows_.end();) {
-        if (std::find(loaded.begin(), loaded.end(), it->first) == loaded.end()) {
+        const unsigned long instance = it->first;
+        if (std::none_of(loaded.begin(), loaded.end(), [instance](Form* f) { return f->instance() == instance; })) {
             it->second->hide();
             it->second->deleteLater();
             it = windows_.erase(it);
@@ -60,8 +62,9 @@ void QtFrontEnd::sync()
         }
     }
     for (Form* f : loaded) {
-        auto it = windows_.find(f);
-        if (it == windows_.end()) it = windows_.emplace(f, new FormWindow(*app_, *f, [this] { afterEvent(); })).first;
+        auto it = windows_.find(f->instance());
+        if (it == windows_.end())
+            it = windows_.emplace(f->instance(), new FormWindow(*app_, *f, [this] { afterEvent(); })).first;
         it->second->sync();
     }
     if (app_->ended() && !quitting_) {
@@ -72,9 +75,10 @@ void QtFrontEnd::sync()
 
 FormWindow* QtFrontEnd::windowOf(const std::string& form) const
 {
-    for (const auto& [f, window] : windows_)
-        if (f->name() == form) return window;
-    return nullptr;
+    Form* f = app_->find(form);
+    if (!f) return nullptr;
+    auto it = windows_.find(f->instance());
+    return it == windows_.end() ? nullptr : it->second;
 }
 
 void QtFrontEnd::armClock()
@@ -111,7 +115,13 @@ void QtFrontEnd::messageBox(const std::string& text, const std::string& title)
 
 void QtFrontEnd::openUrl(const std::string& address)
 {
-    QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromUtf8(address.c_str())));
+    // A page of the game's own (help.html) is a file beside the program.
+    const std::filesystem::path local = app_->path() / address;
+    std::error_code ec;
+    if (address.find(':') == std::string::npos && std::filesystem::exists(local, ec))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(local.string())));
+    else
+        QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromUtf8(address.c_str())));
 }
 
 }  // namespace zv

@@ -25,6 +25,7 @@ public:
     // Starts the program in its start-up window.
     void start();
     App& app() { return *app_; }
+    Program& program() { return *program_; }
 
     void messageBox(const std::string& text, const std::string& title) override;
     void openUrl(const std::string& address) override;
@@ -42,7 +43,8 @@ private:
 
     std::unique_ptr<App> app_;
     std::unique_ptr<Program> program_;
-    std::map<Form*, FormWindow*> windows_;
+    // By the form's instance: a form loaded anew gets a window of its own.
+    std::map<unsigned long, FormWindow*> windows_;
     QElapsedTimer elapsed_;
     QTimer clock_;
     bool quitting_ = false;

@@ -65,6 +65,7 @@ Form& App::load(std::string_view name)
     loaded_.push_back(it->second(*this));
     started_ = true;
     Form& form = *loaded_.back();
+    form.instance_ = ++loads_;
     // Timers enabled at design time start with the form.
     for (const auto& c : form.controls())
         if (c->kind() == Kind::Timer && c->enabled()) timerChanged(*c, TimerChange::Enabled);

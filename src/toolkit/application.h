@@ -138,6 +138,7 @@ private:
 
     std::int64_t now_ = 0;
     std::uint64_t timerOrder_ = 0;
+    unsigned long loads_ = 0;
     std::vector<TimerEntry> timers_;
 
     std::map<std::string, Factory, std::less<>> factories_;

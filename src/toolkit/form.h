@@ -68,6 +68,11 @@ public:
     const std::string& picture() const { return picture_; }
     void setPicture(std::string p) { picture_ = std::move(p); }
 
+    // Which load of a form this is: a front end tells a form loaded anew
+    // from an unloaded one, even where the new one takes the old one's place
+    // in memory.
+    unsigned long instance() const { return instance_; }
+
     // Counts every show, so that a front end can bring the window to the
     // front again when it is shown while already visible.
     unsigned showCount() const { return showCount_; }
@@ -119,6 +124,7 @@ private:
     WindowStyle style_ = WindowStyle::Dialog;
     std::string picture_;
     unsigned showCount_ = 0;
+    unsigned long instance_ = 0;
     Control* focus_ = nullptr;
 
     std::map<std::string, Handler, std::less<>> click_;

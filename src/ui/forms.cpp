@@ -4,6 +4,7 @@
 #include "ui/dialogs.h"
 #include "ui/editor_dialogs.h"
 #include "ui/exit_dialog.h"
+#include "ui/info_windows.h"
 #include "ui/main_menu.h"
 #include "ui/options.h"
 #include "ui/question_editor.h"
@@ -31,6 +32,8 @@ void registerForms(Program& p)
     add<Question>(p);
     add<Delete>(p);
     add<frmRestore>(p);
+    add<Rules>(p);
+    add<About>(p);
 }
 
 void startProgram(Program& p)
