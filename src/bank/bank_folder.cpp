@@ -6,6 +6,7 @@ namespace zv {
 
 namespace {
 constexpr std::size_t kBlock = 1 << 16;
+std::function<bool()> fullDisk;
 
 std::FILE* openFile(const std::filesystem::path& p, const char* mode)
 {
@@ -17,6 +18,17 @@ std::FILE* openFile(const std::filesystem::path& p, const char* mode)
 #endif
 }
 }  // namespace
+
+void simulateFullDisk(std::function<bool()> full) { fullDisk = std::move(full); }
+
+bool writeBytes(std::FILE* file, const char* data, std::size_t size)
+{
+    if (fullDisk && fullDisk()) {
+        std::fwrite(data, 1, size / 2, file);
+        return false;
+    }
+    return std::fwrite(data, 1, size, file) == size;
+}
 
 bool BankFolder::ensureExists(std::string_view name) const
 {
@@ -81,6 +93,12 @@ bool LineReader::fill()
 
 bool LineReader::next(std::string_view& line)
 {
+    if (!started_) {
+        started_ = true;
+        // A byte-order mark that another editor put in front of the file is
+        // not part of the first line.
+        if (fill() && buffer_.compare(0, 3, "\xEF\xBB\xBF") == 0) pos_ = 3;
+    }
     line_.clear();
     bool any = false;
     for (;;) {
@@ -136,7 +154,7 @@ void LineWriter::write(std::string_view line)
 void LineWriter::flushBuffer()
 {
     if (!file_ || buffer_.empty()) return;
-    if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failed_ = true;
+    if (!writeBytes(file_, buffer_.data(), buffer_.size())) failed_ = true;
     buffer_.clear();
 }
 

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -71,7 +72,16 @@ private:
     std::string line_;
     std::size_t lineNumber_ = 0;
     bool eof_ = false;
+    bool started_ = false;
 };
+
+// Writes `size` bytes; false when they could not all be written. Every write
+// of the bank files goes through here.
+bool writeBytes(std::FILE* file, const char* data, std::size_t size);
+
+// For tests: makes the writes fail, as on a full disk, from the moment the
+// given function says so (part of a write then reaches the file). Null ends it.
+void simulateFullDisk(std::function<bool()> full);
 
 // Writes lines with CR LF through one buffer; the file is written when the
 // buffer fills and when the writer is closed or destroyed.

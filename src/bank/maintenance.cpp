@@ -163,7 +163,7 @@ bool replaceWithCopy(const BankFolder& bank, std::string_view from, std::string_
     char buffer[1 << 16];
     std::size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
-        if (std::fwrite(buffer, 1, got, out) != got) {
+        if (!writeBytes(out, buffer, got)) {
             ok = false;
             break;
         }
@@ -218,11 +218,17 @@ std::string AddQuestion(const BankFolder& bank, const std::string& question, con
             std::fclose(f);
         }
     }
+    std::error_code ec;
+    const auto sizeBefore = std::filesystem::file_size(bank.file(bankfile::kBank), ec);
     LineWriter out(bank.file(bankfile::kBank), LineWriter::Mode::Append);
     if (!out.isOpen()) return {};
     if (unfinished) out.write("");
     out.write(line);
-    if (!out.close()) return {};
+    if (!out.close()) {
+        // A disk that filled up mid-line: the bank goes back to what it was.
+        if (!ec) std::filesystem::resize_file(bank.file(bankfile::kBank), sizeBefore, ec);
+        return {};
+    }
     return line;
 }
 

@@ -71,6 +71,7 @@ std::optional<double> numberValue(std::string_view field)
 LineProblem lineProblem(std::string_view line)
 {
     if (line.find_first_not_of(" \t") == std::string_view::npos) return LineProblem::Blank;
+    if (line.size() > kLongestLine) return LineProblem::TooLong;
     auto commas = std::count(line.begin(), line.end(), ',');
     if (commas < kDifficulty) return LineProblem::TooFewFields;
     if (commas > 10) return LineProblem::TooManyFields;

@@ -42,10 +42,13 @@ std::optional<double> numberValue(std::string_view field);
 // The game does not check what a question says, but it cannot use a line
 // whose fields it cannot find: a blank line, a line with fewer than eight
 // fields (its missing fields would be taken from the line before), a line
-// with more than eleven, or one whose difficulty is not a number. Readers
+// with more than eleven, one whose difficulty is not a number, or one too
+// long to be a question (over 16 KiB; a damaged file can hold megabytes
+// without a line end). Readers
 // skip such a line as if it were not there; the game board tells the player
 // which lines it skipped.
-enum class LineProblem { None, Blank, TooFewFields, TooManyFields, BadDifficulty };
+enum class LineProblem { None, Blank, TooFewFields, TooManyFields, BadDifficulty, TooLong };
+inline constexpr std::size_t kLongestLine = 16 * 1024;
 LineProblem lineProblem(std::string_view line);
 
 }  // namespace zv

@@ -17,6 +17,7 @@
 #include <QScreen>
 
 #include "qt/artwork.h"
+#include "toolkit/text_encoding.h"
 
 namespace zv {
 
@@ -26,7 +27,12 @@ int px(int twips) { return twips / kTwipsPerPixel; }
 
 QColor qcolor(Color c) { return QColor(c.r, c.g, c.b); }
 
-QString qtext(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+// Bank texts may be UTF-8 or the old Windows code page (see text_encoding.h).
+QString qtext(const std::string& s)
+{
+    const std::string utf8 = displayText(s);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 // A picture of the model: the artwork its holder names, stretched.
 class PictureWidget : public QWidget {
