@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include "bank/maintenance.h"
 #include "support/test_folder.h"
@@ -115,6 +117,7 @@ TEST(OddFiles, AFullDiskLeavesTheBankAsItWasAndSaysSo)
     EXPECT_FALSE(run.folder().exists("old.zrv"));
 }
 
+#ifndef _WIN32
 TEST(OddFiles, ACopyThatWasKilledDoesNotStopTheNextStart)
 {
     test::TestFolder dir;
@@ -145,6 +148,7 @@ TEST(OddFiles, ACopyThatWasKilledDoesNotStopTheNextStart)
     EXPECT_EQ(out.str(), "");
     EXPECT_FALSE(next.programEnded());
 }
+#endif
 
 }  // namespace
 }  // namespace zv

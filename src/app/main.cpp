@@ -3,18 +3,19 @@
 //
 //   zarvana [--headless] [--app-dir DIR]
 //
-// The application folder holds the question bank and config.txt; it is the
-// folder of the program unless --app-dir names another.
+// The application folder holds the question bank and config.txt: the folder
+// of the program when the player can write there, else the player's own data
+// folder (see app_folder.h), unless --app-dir names another.
 
-#include <QApplication>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <system_error>
 
+#include "toolkit/app_folder.h"
 #include "driver/script_driver.h"
-#include "qt/artwork.h"
-#include "qt/qt_front_end.h"
+#include "qt/gui.h"
 
 namespace {
 
@@ -30,43 +31,27 @@ std::filesystem::path programFolder(const char* argv0)
     return std::filesystem::current_path();
 }
 
-int usage()
-{
-    std::cerr << "usage: zarvana [--headless] [--app-dir DIR]\n";
-    return 2;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     bool headless = false;
-    std::filesystem::path appDir = programFolder(argv[0]);
+    std::optional<std::filesystem::path> appDir;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--headless") == 0) {
             headless = true;
         } else if (std::strcmp(argv[i], "--app-dir") == 0 && i + 1 < argc) {
             std::error_code ec;
             appDir = std::filesystem::absolute(argv[++i], ec);
-        } else if (!headless) {
-            // Qt's own options (-platform and the like) are for QApplication.
-            continue;
-        } else {
-            return usage();
         }
+        // Anything else is for Qt (-platform and the like).
     }
-
+    const std::filesystem::path programDir = programFolder(argv[0]);
     if (headless) {
         std::ios::sync_with_stdio(false);
-        zv::ScriptDriver driver(std::cout, appDir);
+        const auto folder = appDir ? *appDir : zv::chooseAppFolder(programDir, zv::userDataFolder());
+        zv::ScriptDriver driver(std::cout, folder);
         return driver.run(std::cin);
     }
-
-    QApplication qt(argc, argv);
-    QApplication::setApplicationName("Zarvana");
-    QApplication::setWindowIcon(zv::art::programIcon());
-    zv::QtFrontEnd game(appDir);
-    game.start();
-    if (game.app().ended()) return 0;
-    return QApplication::exec();
+    return zv::runGame(argc, argv, appDir, programDir);
 }

@@ -1,6 +1,10 @@
 #include "qt/qt_front_end.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -22,6 +26,7 @@ QtFrontEnd::QtFrontEnd(std::filesystem::path appDir)
     }
     // The reveals count whole seconds: a precise timer keeps 10 seconds of
     // suspense 10 seconds long.
+    qApp->installEventFilter(this);
     clock_.setTimerType(Qt::PreciseTimer);
     clock_.setSingleShot(true);
     connect(&clock_, &QTimer::timeout, this, [this] { tick(); });
@@ -71,6 +76,48 @@ void QtFrontEnd::sync()
         quitting_ = true;
         QApplication::quit();
     }
+}
+
+bool QtFrontEnd::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || app_->inEvent()) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    // Typing in a text box or a list stays typing.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && (qobject_cast<QLineEdit*>(focus) || qobject_cast<QComboBox*>(focus) || qobject_cast<QAbstractItemView*>(focus)))
+        return false;
+    // A key travels up from the focus to its window: it counts once.
+    QWidget* first = focus ? focus : QApplication::activeWindow();
+    if (key->isAutoRepeat() || (first && watched != first)) return false;
+    if (key->key() == Qt::Key_F11) {
+        // The board full screen, or in a window.
+        if (FormWindow* board = windowOf("Game")) {
+            board->isFullScreen() ? board->showMaximized() : board->showFullScreen();
+            return true;
+        }
+        return false;
+    }
+    const QKeySequence pressed(key->keyCombination());
+    if (!pressKey(pressed)) return false;
+    afterEvent();
+    return true;
+}
+
+bool QtFrontEnd::pressKey(const QKeySequence& key)
+{
+    std::vector<Form*> forms = app_->loadedForms();
+    // The latest window is the one in front.
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
+        for (const auto& c : (*it)->controls()) {
+            if (c->shortcut().empty() || !app_->canReceive(*c)) continue;
+            if (QKeySequence(QString::fromStdString(c->shortcut())) == key ||
+                (c->shortcut() == "Return" && key == QKeySequence(Qt::Key_Enter))) {
+                app_->click(*c);
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 FormWindow* QtFrontEnd::windowOf(const std::string& form) const

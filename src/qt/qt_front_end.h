@@ -4,6 +4,7 @@
 // time, and shows the system's message boxes and the browser.
 
 #include <QElapsedTimer>
+#include <QKeySequence>
 #include <QObject>
 #include <QTimer>
 #include <filesystem>
@@ -36,7 +37,13 @@ public:
     // The window that shows a loaded form, or null.
     FormWindow* windowOf(const std::string& form) const;
 
+protected:
+    // Keys beside the mouse: a key clicks the control whose key it is, on
+    // the dialog in front first, then on the windows behind it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool pressKey(const QKeySequence& key);
     void sync();
     void armClock();
     void tick();

@@ -153,6 +153,11 @@ public:
     void setWordWrap(bool w) { wordWrap_ = w; }
     bool transparent() const { return transparent_; }
     void setTransparent(bool t) { transparent_ = t; }
+    // A key that clicks the control, as a front end with a keyboard offers
+    // it ("A", "Return", "Ctrl+Q"); empty for none.
+    const std::string& shortcut() const { return shortcut_; }
+    void setShortcut(std::string key) { shortcut_ = std::move(key); }
+
     // Text drawn with a dark shadow, to read on any picture behind it.
     bool textShadow() const { return textShadow_; }
     void setTextShadow(bool s) { textShadow_ = s; }
@@ -189,6 +194,7 @@ private:
     bool wordWrap_ = true;
     bool transparent_ = true;
     bool textShadow_ = false;
+    std::string shortcut_;
     Color borderColor_{0, 0, 0};
 };
 

@@ -20,6 +20,7 @@ void designMessage(Form& f, const char* textLabel, bool okVisible)
     text.setAlignment(Align::Center);
     Control& ok = design::button(f, "Command1", {3420, 1740, 1200, 420}, "OK");
     ok.setVisible(okVisible);
+    ok.setShortcut("Return");
 }
 
 // The first steps of every OK: the lock label's flicker stops.

@@ -168,6 +168,23 @@ void designGame(Form& f)
     designPollPanel(f);
     designAdvicePanel(f);
 
+    // Keys beside the mouse: the letters pick, L locks, W withdraws, 1 2 3
+    // are the lifelines, K asks the host, S starts, Esc leaves the board.
+    struct Key { const char* control; int index; const char* key; const char* tip; };
+    const Key keys[] = {
+        {"lblA", -1, "A", "Pick A (key A)"},          {"lblB", -1, "B", "Pick B (key B)"},
+        {"lblC", -1, "C", "Pick C (key C)"},          {"lblD", -1, "D", "Pick D (key D)"},
+        {"lblLock", -1, "L", "Lock the answer (key L)"}, {"lblWith", -1, "W", "Withdraw with the money won (key W)"},
+        {"lblKya", -1, "K", "Ask the host (key K)"},  {"Image9", -1, "1", "Fifty-Fifty (key 1)"},
+        {"Image10", -1, "2", "Phone-A-Friend (key 2)"}, {"Image11", -1, "3", "Audience Poll (key 3)"},
+        {"lblStart", -1, "S", "Start a game (key S)"}, {"lblExit", -1, "Esc", "Leave the board (key Esc)"},
+    };
+    for (const Key& k : keys) {
+        Control& c = f.ctl(k.control, k.index);
+        c.setShortcut(k.key);
+        c.setToolTipText(k.tip);
+    }
+
     design::timer(f, "Timer1", 100, true);
     design::timer(f, "Timer2", 1000, false);
     design::timer(f, "Timer3", 1000, false);

@@ -26,9 +26,9 @@ Rules::Rules(Program& p) : Form(p.app, kName), p_(p)
     setStyle(WindowStyle::Main);
     setBackColor(RGB(0, 0, 0));
     setWidth(9600);
-    setHeight(8280);
+    setHeight(8880);
 
-    Control& rules = design::frame(*this, "Frame1", {240, 120, 9120, 7320}, "Rules");
+    Control& rules = design::frame(*this, "Frame1", {240, 120, 9120, 7920}, "Rules");
     rules.setBackColor(kPanel);
     rules.setForeColor(RGB(255, 110, 0));
     struct Line { const char* name; const char* caption; int height; };
@@ -58,17 +58,25 @@ Rules::Rules(Program& p) : Form(p.app, kName), p_(p)
         }
         top += l.height + 120;
     }
+    // The keys, for a game played without the mouse.
+    Control& keys = text(*this, "Label14", {360, top, 8400, 720},
+                         "Keys: A, B, C, D pick an option, L locks, W withdraws, 1, 2 and 3 are the lifelines, K asks "
+                         "the host, S starts, Esc leaves the board, Enter answers a message, F11 full screen. In the "
+                         "menu: P, E, O, R, A and Ctrl+Q to quit.",
+                         rules);
+    keys.setFontSize(9);
+    keys.setForeColor(RGB(200, 200, 255));
 
     // The prize break-up, over the rules.
-    Control& breakUp = design::frame(*this, "Frame2", {240, 120, 9120, 7320}, "Prize break up");
+    Control& breakUp = design::frame(*this, "Frame2", {240, 120, 9120, 7920}, "Prize break up");
     breakUp.setBackColor(kPanel);
     breakUp.setForeColor(RGB(255, 110, 0));
     breakUp.setVisible(false);
     design::in(breakUp, design::image(*this, "Image1", {1560, 420, 6000, 6000}));
-    design::in(breakUp, design::button(*this, "Command2", {7800, 6720, 1080, 420}, "Close"));
+    design::in(breakUp, design::button(*this, "Command2", {7800, 7320, 1080, 420}, "Close"));
 
     // The lifelines, over the rules.
-    Control& lifelines = design::frame(*this, "Frame3", {240, 120, 9120, 7320}, "");
+    Control& lifelines = design::frame(*this, "Frame3", {240, 120, 9120, 7920}, "");
     lifelines.setBackColor(kPanel);
     lifelines.setVisible(false);
     Control& heading = text(*this, "Label13", {360, 300, 8400, 480}, "Lifelines", lifelines);
@@ -89,9 +97,9 @@ Rules::Rules(Program& p) : Form(p.app, kName), p_(p)
          "Phone-A-Friend: The contestant has thirty seconds to read the four choices to the friend who must select an "
          "answer before the time runs out.",
          lifelines);
-    design::in(lifelines, design::button(*this, "Command3", {7800, 6720, 1080, 420}, "Close"));
+    design::in(lifelines, design::button(*this, "Command3", {7800, 7320, 1080, 420}, "Close"));
 
-    design::button(*this, "Command1", {4200, 7620, 1200, 420}, "OK");
+    design::button(*this, "Command1", {4200, 8220, 1200, 420}, "OK");
 
     onClick("Label4", [this](int) { Label4_Click(); });
     onClick("Label9", [this](int) { Label9_Click(); });
@@ -146,11 +154,15 @@ About::About(Program& p) : Form(p.app, kName), p_(p)
     link.setAlignment(Align::Center);
     link.setToolTipText("Opens the game's help page in your browser.");
     label("Label10", {240, 3660, 6720, 360}, "  WARNING...", 10, RGB(255, 80, 60)).setFontBold(true);
-    label("Label9", {240, 4020, 6720, 960},
+    label("Label9", {240, 4020, 6720, 780},
           "This game and its questions are protected by copyright. Copying or giving them away, in whole or in part, "
           "without permission is not allowed.",
           8, kText);
-    design::button(*this, "Command1", {3000, 5220, 1200, 420}, "OK");
+    // Where this copy keeps the player's questions.
+    Control& folder = label("Label8", {240, 4860, 6720, 300}, "", 8, kText);
+    folder.setCaption("Your questions are kept in " + (p.app.path() / "imp.zrv").string());
+    folder.setAlignment(Align::Center);
+    design::button(*this, "Command1", {3000, 5280, 1200, 420}, "OK");
     design::timer(*this, "Timer1", 200, true);
 
     onTimer("Timer1", [this] { Timer1_Timer(); });

@@ -32,6 +32,13 @@ Main::Main(Program& p) : Form(p.app, kName), p_(p)
         l.setAlignment(Align::Center);
         top += 760;
     }
+    // Keys: the first letter of each entry, and Ctrl+Q to quit.
+    const std::pair<const char*, const char*> keys[] = {{"Label1", "P"}, {"Label2", "E"}, {"Label5", "O"},
+                                                        {"Label6", "R"}, {"Label3", "A"}, {"Label4", "Ctrl+Q"}};
+    for (auto [name, key] : keys) {
+        ctl(name).setShortcut(key);
+        ctl(name).setToolTipText(std::string("Key ") + key);
+    }
     design::timer(*this, "Timer1", 100, true);
 
     vars_.add("HoverPlay", HoverPlay);

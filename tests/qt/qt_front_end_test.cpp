@@ -64,6 +64,44 @@ private slots:
         QCOMPARE(fe.app().loadedForms().size(), std::size_t{3});
         QCOMPARE(QString::fromStdString(fe.windowOf("Game")->form().name()), QString("Game"));
     }
+
+    void aWholeGameCanBePlayedWithTheKeyboard()
+    {
+        test::TestFolder dir;
+        std::string bank;
+        for (int level = 1; level <= 15; ++level)
+            bank += test::record(level, "Q" + std::to_string(level), "B", std::to_string(level)) + "\r\n";
+        dir.write("imp.zrv", bank);
+        dir.write("config.txt", test::crlf({"opt3", "chk1", "chk2_1"}));
+        QtFrontEnd fe(dir.path());
+        fe.start();
+        auto press = [&](QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+            w->activateWindow();
+            w->setFocus();
+            QTest::keyClick(w, key, mods);
+        };
+        press(fe.windowOf("Main"), Qt::Key_P);
+        QVERIFY(fe.windowOf("Game"));
+        FormWindow* board = fe.windowOf("Game");
+        press(board, Qt::Key_S);
+        Game& game = *fe.app().findAs<Game>();
+        for (int level = 1; level <= 15; ++level) {
+            QCOMPARE(QString::fromStdString(game.lblQuestion.caption()), QString("Q%1").arg(level));
+            press(board, Qt::Key_B);
+            press(board, Qt::Key_L);
+            if (level < 15) press(fe.windowOf("Message3"), Qt::Key_Return);
+        }
+        QCOMPARE(QString::fromStdString(fe.app().load("Result").ctl("Label1").caption()),
+                 QString("Congratulations, you have won 1 Crore Rupees."));
+        press(fe.windowOf("Result"), Qt::Key_Return);
+        QVERIFY(game.lblStart.visible());
+        press(board, Qt::Key_Escape);
+        QVERIFY(fe.windowOf("frmExit"));
+        press(fe.windowOf("frmExit"), Qt::Key_Y);
+        QVERIFY(!fe.windowOf("Game"));
+        press(fe.windowOf("Main"), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(fe.app().ended());
+    }
 };
 
 }  // namespace
