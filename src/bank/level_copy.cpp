@@ -1,15 +1,16 @@
 #include "bank/level_copy.h"
 
+#include "bank/bank_scan.h"
+
 #include <algorithm>
 
 namespace zv {
 
 namespace {
-bool matches(std::string_view difficulty, int level, LevelMatch match)
+bool matches(const RecordView& r, int level, LevelMatch match)
 {
-    if (match == LevelMatch::Text) return difficulty == std::to_string(level);
-    auto v = numberValue(difficulty);
-    return v && *v == static_cast<double>(level);
+    if (match == LevelMatch::Text) return r.difficulty == std::to_string(level);
+    return r.level == level;
 }
 }  // namespace
 
@@ -20,23 +21,79 @@ LevelCopy copyLevel(const BankFolder& bank, std::string_view copy, int level, Le
     bank.ensureExists(bankfile::kBank);
     result.bankEmpty = bank.isEmpty(bankfile::kBank);
     LineWriter out(bank.file(copy), LineWriter::Mode::Truncate);
-    LineReader in(bank.file(bankfile::kBank));
-    std::string_view line;
-    while (in.next(line)) {
-        LineProblem problem = lineProblem(line);
-        if (problem != LineProblem::None) {
-            if (problem != LineProblem::Blank) result.skipped.push_back(in.lineNumber());
-            continue;
-        }
-        result.lastSplit = SplitRecord(line, rec);
-        if (matches(rec[kDifficulty], level, match)) {
-            lastJoined = JoinRecord(rec);
-            out.write(lastJoined);
-            ++result.count;
-        }
-    }
+    BlockLines in(bank.file(bankfile::kBank));
+    LastRecord last;
+    std::string_view lastMatch;
+    RecordView r;
+    in.forEach(
+        [&](std::string_view line, std::size_t number) {
+            const LineProblem problem = viewRecord(line, r);
+            if (problem != LineProblem::None) {
+                if (problem != LineProblem::Blank) result.skipped.push_back(number);
+                return;
+            }
+            last.saw(r);
+            if (matches(r, level, match)) {
+                out.write(r.joined);
+                lastMatch = r.joined;
+                ++result.count;
+            }
+        },
+        [&] {
+            last.keep();
+            if (!lastMatch.empty()) {
+                lastJoined.assign(lastMatch);
+                lastMatch = {};
+            }
+        });
+    if (!lastMatch.empty()) lastJoined.assign(lastMatch);
+    last.applyTo(rec);
+    result.lastSplit = last.lastSplit();
     result.copyFailed = !out.close();
     return result;
+}
+
+LevelTally tallyLevels(const BankFolder& bank, std::string_view copy, QuestionRecord& rec, std::string& lastJoined)
+{
+    LevelTally tally;
+    bank.ensureExists(bankfile::kBank);
+    LineWriter out(bank.file(copy), LineWriter::Mode::Truncate);
+    BlockLines in(bank.file(bankfile::kBank));
+    LastRecord last;
+    std::array<std::string, 16> lastOfLevel;
+    std::array<std::string_view, 16> pending{};
+    RecordView r;
+    in.forEach(
+        [&](std::string_view line, std::size_t number) {
+            const LineProblem problem = viewRecord(line, r);
+            if (problem != LineProblem::None) {
+                if (problem != LineProblem::Blank) tally.skipped.push_back(number);
+                return;
+            }
+            last.saw(r);
+            if (r.level == 0) return;
+            ++tally.count[static_cast<std::size_t>(r.level - 1)];
+            pending[static_cast<std::size_t>(r.level)] = r.joined;
+            if (r.level == 15) out.write(r.joined);
+        },
+        [&] {
+            last.keep();
+            for (std::size_t l = 1; l <= 15; ++l)
+                if (!pending[l].empty()) {
+                    lastOfLevel[l].assign(pending[l]);
+                    pending[l] = {};
+                }
+        });
+    for (std::size_t l = 1; l <= 15; ++l)
+        if (!pending[l].empty()) lastOfLevel[l].assign(pending[l]);
+    for (std::size_t l = 15; l >= 1; --l)
+        if (tally.count[l - 1] > 0) {
+            lastJoined = lastOfLevel[l];
+            break;
+        }
+    last.applyTo(rec);
+    tally.copyFailed = !out.close();
+    return tally;
 }
 
 std::string describeSkippedLines(const std::vector<std::size_t>& lines)

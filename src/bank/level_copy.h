@@ -2,6 +2,7 @@
 // Copying the questions of one level out of the bank into a working copy,
 // the step before every draw and every level of the bank check.
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -35,6 +36,19 @@ LevelCopy copyLevel(const BankFolder& bank, std::string_view copy, int level, Le
 // What the player is told about lines of the bank that were skipped: their
 // numbers, the first ten of them.
 std::string describeSkippedLines(const std::vector<std::size_t>& lines);
+
+// The questions of every level in one pass over the bank, as the bank check
+// and the editor's count per level see them: fifteen passes, one per level,
+// each emptying `copy` and filling it with that level's records, leave the
+// same files as this one pass, which writes only level 15 (the last).
+struct LevelTally {
+    std::array<int, 15> count{};        // records of each level, index 0 for level 1
+    std::vector<std::size_t> skipped;
+    bool copyFailed = false;
+};
+// `lastJoined` receives the last record of the highest level that has any,
+// as the fifteen passes leave it.
+LevelTally tallyLevels(const BankFolder& bank, std::string_view copy, QuestionRecord& rec, std::string& lastJoined);
 
 // Line `n` (from 1) of a working copy, or nullopt if it has fewer lines.
 std::optional<std::string> readLine(const BankFolder& bank, std::string_view file, std::size_t n);

@@ -90,13 +90,8 @@ std::vector<std::string> listRows(const BankFolder& bank)
 
 std::array<int, 15> countPerLevel(const BankFolder& bank, QuestionRecord& rec)
 {
-    std::array<int, 15> counts{};
     std::string joined;
-    for (int level = 1; level <= 15; ++level) {
-        copyLevel(bank, bankfile::kLevelCopy, level, LevelMatch::Number, rec, joined);
-        counts[static_cast<std::size_t>(level - 1)] = static_cast<int>(countLines(bank, bankfile::kLevelCopy));
-    }
-    return counts;
+    return tallyLevels(bank, bankfile::kLevelCopy, rec, joined).count;
 }
 
 bool DeleteQuestion(const BankFolder& bank, double number, const StepHook& hook)

@@ -65,12 +65,11 @@ void Game::Missing()
     QCount = 0;
     LevelsPresent = 0;
     CheckLevel = 1;
-    std::vector<std::size_t> skipped;
+    // One pass over the bank tells every level's questions; temp.zrv is left
+    // holding level 15's, as a pass per level would leave it.
+    const LevelTally tally = tallyLevels(p_.bank, bankfile::kLevelCopy, m_.QuestionRec, RecLine);
     while (CheckLevel <= 15) {
-        LevelCopy copy =
-            copyLevel(p_.bank, bankfile::kLevelCopy, CheckLevel, LevelMatch::Number, m_.QuestionRec, RecLine);
-        if (CheckLevel == 1) skipped = copy.skipped;
-        if (p_.bank.isEmpty(bankfile::kLevelCopy)) {
+        if (tally.count[static_cast<std::size_t>(CheckLevel - 1)] == 0) {
             ++QCount;
             MissingLevels += "  " + std::to_string(CheckLevel);
         } else {
@@ -78,7 +77,7 @@ void Game::Missing()
         }
         ++CheckLevel;
     }
-    reportSkippedLines(skipped);
+    reportSkippedLines(tally.skipped);
     if (LevelsPresent == 15) return;
     if (LevelsPresent == 0)
         p_.app.msgBox("No questions present, please copy imp.zrv file to the application installed directory");

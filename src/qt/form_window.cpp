@@ -9,7 +9,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QAbstractListModel>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -33,6 +34,30 @@ QString qtext(const std::string& s)
     const std::string utf8 = displayText(s);
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
+
+// The items of a list box, shown through a view that asks only for the rows
+// on screen: a bank of 100 000 questions lists at once.
+class ItemsModel : public QAbstractListModel {
+public:
+    explicit ItemsModel(const Control& c, QObject* parent) : QAbstractListModel(parent), control_(c) {}
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(control_.items().size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !index.isValid()) return {};
+        return qtext(control_.items()[static_cast<std::size_t>(index.row())]);
+    }
+    void reset()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+
+private:
+    const Control& control_;
+};
 
 // A picture of the model: the artwork its holder names, stretched.
 class PictureWidget : public QWidget {
@@ -213,7 +238,12 @@ QWidget* FormWindow::makeWidget(Control& c, QWidget* parent)
         });
         return box;
     }
-    case Kind::ListBox: return new QListWidget(parent);
+    case Kind::ListBox: {
+        auto* list = new QListView(parent);
+        list->setUniformItemSizes(true);
+        list->setModel(new ItemsModel(c, list));
+        return list;
+    }
     case Kind::Timer: return nullptr;
     }
     return nullptr;
@@ -292,6 +322,10 @@ void FormWindow::closeEvent(QCloseEvent* event)
 
 void FormWindow::paintEvent(QPaintEvent*)
 {
+    if (!painted_) {
+        painted_ = true;
+        if (onFirstPaint_) onFirstPaint_(form_);
+    }
     QPainter p(this);
     if (form_.style() == WindowStyle::Board) {
         art::drawStage(p, rect());
@@ -473,11 +507,10 @@ void FormWindow::syncView(View& v)
         break;
     }
     case Kind::ListBox: {
-        auto* list = static_cast<QListWidget*>(w);
+        auto* list = static_cast<QListView*>(w);
         if (c.itemsVersion() != v.items) {
             v.items = c.itemsVersion();
-            list->clear();
-            for (const auto& item : c.items()) list->addItem(qtext(item));
+            static_cast<ItemsModel*>(list->model())->reset();
         }
         if (enabledChanged) list->setEnabled(c.enabled());
         break;

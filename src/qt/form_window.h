@@ -19,6 +19,8 @@ public:
     Form& form() const { return form_; }
     // Brings every widget up to date with the model.
     void sync();
+    // Called when the window is first drawn on the screen.
+    void setOnFirstPaint(std::function<void(Form&)> f) { onFirstPaint_ = std::move(f); }
     // The widget that draws a control, or null (timers have none).
     QWidget* widgetOf(const Control& c) const;
 
@@ -55,6 +57,8 @@ private:
     unsigned shownCount_ = 0;
     bool placed_ = false;
     bool syncing_ = false;
+    bool painted_ = false;
+    std::function<void(Form&)> onFirstPaint_;
 };
 
 }  // namespace zv

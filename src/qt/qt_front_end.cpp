@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
+#include <chrono>
+#include <cstdio>
 #include <algorithm>
 
 #include "qt/form_window.h"
@@ -27,6 +29,7 @@ QtFrontEnd::QtFrontEnd(std::filesystem::path appDir)
     // The reveals count whole seconds: a precise timer keeps 10 seconds of
     // suspense 10 seconds long.
     qApp->installEventFilter(this);
+    reportStartup_ = qEnvironmentVariableIsSet("ZARVANA_REPORT_STARTUP");
     clock_.setTimerType(Qt::PreciseTimer);
     clock_.setSingleShot(true);
     connect(&clock_, &QTimer::timeout, this, [this] { tick(); });
@@ -68,8 +71,18 @@ void QtFrontEnd::sync()
     }
     for (Form* f : loaded) {
         auto it = windows_.find(f->instance());
-        if (it == windows_.end())
+        if (it == windows_.end()) {
             it = windows_.emplace(f->instance(), new FormWindow(*app_, *f, [this] { afterEvent(); })).first;
+            if (reportStartup_) it->second->setOnFirstPaint([](Form& shown) {
+                // For measuring the start: the moment the menu is on screen.
+                if (shown.name() != "Main") return;
+                const auto now = std::chrono::system_clock::now().time_since_epoch();
+                std::printf("main menu on screen at %lld ms\n",
+                            static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
+                std::fflush(stdout);
+                QTimer::singleShot(0, [] { QApplication::quit(); });
+            });
+        }
         it->second->sync();
     }
     if (app_->ended() && !quitting_) {

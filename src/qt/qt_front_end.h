@@ -55,6 +55,7 @@ private:
     QElapsedTimer elapsed_;
     QTimer clock_;
     bool quitting_ = false;
+    bool reportStartup_ = false;
 };
 
 }  // namespace zv

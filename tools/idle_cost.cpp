@@ -1,0 +1,72 @@
+// Measures what the game costs while the player looks at the board and does
+// nothing: the share of one core used over 20 seconds of real time. With
+// --editor BANK, how long the Question Editor takes to open on that bank.
+//   zarvana_idle_cost [SECONDS]
+//   zarvana_idle_cost --editor BANK
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <filesystem>
+#include <string>
+#include <iostream>
+#include <sys/resource.h>
+
+#include "driver/commands.h"
+#include "qt/form_window.h"
+#include "qt/qt_front_end.h"
+
+namespace {
+double cpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication qt(argc, argv);
+    if (argc > 2 && std::string(argv[1]) == "--editor") {
+        const auto folder = std::filesystem::temp_directory_path() / "zarvana-editor-open";
+        std::filesystem::create_directories(folder);
+        std::filesystem::copy_file(argv[2], folder / "imp.zrv", std::filesystem::copy_options::overwrite_existing);
+        zv::QtFrontEnd fe(folder);
+        fe.start();
+        zv::Commands commands(fe.app(), fe.program(), std::cerr);
+        QElapsedTimer clock;
+        clock.start();
+        commands.execute("click Main.Label2");
+        fe.afterEvent();
+        fe.windowOf("Question")->repaint();
+        QApplication::processEvents();
+        std::cout << "editor open on " << fe.app().find("Question")->ctl("List1").items().size() - 1 << " questions in "
+                  << clock.elapsed() << " ms\n";
+        return 0;
+    }
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 20;
+    const auto folder = std::filesystem::temp_directory_path() / "zarvana-idle";
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(std::filesystem::path(ZARVANA_DATA_DIR) / "default.zrv", folder / "imp.zrv",
+                               std::filesystem::copy_options::overwrite_existing);
+    zv::QtFrontEnd fe(folder);
+    fe.start();
+    zv::Commands commands(fe.app(), fe.program(), std::cerr);
+    commands.execute("click Main.Label1");
+    commands.execute("click Game.lblStart");
+    fe.afterEvent();
+    double start = 0;
+    QElapsedTimer wall;
+    QTimer::singleShot(2000, [&] {  // the board has settled
+        start = cpuSeconds();
+        wall.start();
+        QTimer::singleShot(seconds * 1000, [&] {
+            const double used = cpuSeconds() - start;
+            std::cout << "idle board: " << used << " s of CPU in " << wall.elapsed() / 1000.0 << " s, "
+                      << 100.0 * used / (wall.elapsed() / 1000.0) << " % of one core\n";
+            QApplication::quit();
+        });
+    });
+    return QApplication::exec();
+}
