@@ -26,10 +26,7 @@ void Game::lblAnswer_Click(int index)
 void Game::Timer5_Timer()
 {
     // The lock label invites the player to lock: a new colour every tick.
-    const int r = static_cast<int>(p_.app.rnd() * 255);
-    const int g = static_cast<int>(p_.app.rnd() * 255);
-    const int b = static_cast<int>(p_.app.rnd() * 255);
-    lblLock.setForeColor(RGB(r, g, b));
+    lblLock.setForeColor(p_.app.randomColor());
 }
 
 void Game::ClearAnswerPictures()

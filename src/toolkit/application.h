@@ -107,6 +107,14 @@ public:
     void openUrl(const std::string& address);
     Random& random() { return random_; }
     double rnd() { return random_.next(); }
+    // RGB(Int(255 r1), Int(255 r2), Int(255 r3)): three draws, red first.
+    Color randomColor()
+    {
+        const int r = static_cast<int>(rnd() * 255);
+        const int g = static_cast<int>(rnd() * 255);
+        const int b = static_cast<int>(rnd() * 255);
+        return RGB(r, g, b);
+    }
     int screenWidth() const { return screenWidth_; }
     int screenHeight() const { return screenHeight_; }
     void setScreen(int widthTwips, int heightTwips);

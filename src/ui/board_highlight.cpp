@@ -99,12 +99,7 @@ void Game::Timer1_Timer()
 {
     if (m_.GameOver) p_.app.show("Result");
 
-    auto randomColour = [this] {
-        const int r = static_cast<int>(p_.app.rnd() * 255);
-        const int g = static_cast<int>(p_.app.rnd() * 255);
-        const int b = static_cast<int>(p_.app.rnd() * 255);
-        return RGB(r, g, b);
-    };
+    auto randomColour = [this] { return p_.app.randomColor(); };
     const bool optionHover[] = {m_.HoverA, m_.HoverB, m_.HoverC, m_.HoverD};
     for (int i = 0; i < 4; ++i) {
         Control& text = *lblAnswer[static_cast<std::size_t>(i)];

@@ -172,10 +172,7 @@ About::About(Program& p) : Form(p.app, kName), p_(p)
 
 void About::Timer1_Timer()
 {
-    const int r = static_cast<int>(p_.app.rnd() * 255);
-    const int g = static_cast<int>(p_.app.rnd() * 255);
-    const int b = static_cast<int>(p_.app.rnd() * 255);
-    ctl("Label4").setForeColor(RGB(r, g, b));
+    ctl("Label4").setForeColor(p_.app.randomColor());
 }
 
 void About::Label5_Click() { p_.app.openUrl(kHelpPage); }

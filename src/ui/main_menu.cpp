@@ -87,14 +87,7 @@ void Main::Timer1_Timer()
                                                    {"Label3", HoverAbout},   {"Label4", HoverExitMenu},
                                                    {"Label5", HoverOptions}, {"Label6", HoverRules}};
     for (auto [name, hover] : labels) {
-        if (hover) {
-            const int r = static_cast<int>(p_.app.rnd() * 255);
-            const int g = static_cast<int>(p_.app.rnd() * 255);
-            const int b = static_cast<int>(p_.app.rnd() * 255);
-            ctl(name).setForeColor(RGB(r, g, b));
-        } else {
-            ctl(name).setForeColor(kRest);
-        }
+        ctl(name).setForeColor(hover ? p_.app.randomColor() : kRest);
     }
 }
 
