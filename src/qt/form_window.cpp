@@ -59,6 +59,31 @@ private:
     const Control& control_;
 };
 
+// A label whose caption is two columns apart (a ladder row: the level on the
+// left, the prize on the right), so that the prizes line up.
+class ColumnsLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const QString caption = text();
+        const qsizetype gap = caption.indexOf("  ");
+        if (gap < 0) {
+            QPainter p(this);
+            p.setPen(palette().color(QPalette::WindowText));
+            p.drawText(rect(), Qt::AlignVCenter | Qt::AlignLeft, caption);
+            return;
+        }
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::WindowText));
+        const QRect r = rect().adjusted(4, 0, -8, 0);
+        p.drawText(r, Qt::AlignVCenter | Qt::AlignLeft, caption.left(gap));
+        p.drawText(r, Qt::AlignVCenter | Qt::AlignRight, caption.mid(gap).trimmed());
+    }
+};
+
 // A picture of the model: the artwork its holder names, stretched.
 class PictureWidget : public QWidget {
 public:
@@ -181,7 +206,7 @@ QWidget* FormWindow::makeWidget(Control& c, QWidget* parent)
 {
     switch (c.kind()) {
     case Kind::Label: {
-        auto* l = new QLabel(parent);
+        auto* l = c.columns() ? new ColumnsLabel(parent) : new QLabel(parent);
         l->setAttribute(Qt::WA_TranslucentBackground, c.transparent());
         if (c.textShadow()) {
             auto* shadow = new QGraphicsDropShadowEffect(l);

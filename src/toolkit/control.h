@@ -158,6 +158,11 @@ public:
     const std::string& shortcut() const { return shortcut_; }
     void setShortcut(std::string key) { shortcut_ = std::move(key); }
 
+    // A caption made of two parts separated by a run of blanks, drawn as two
+    // columns: the first on the left, the second on the right.
+    bool columns() const { return columns_; }
+    void setColumns(bool c) { columns_ = c; }
+
     // Text drawn with a dark shadow, to read on any picture behind it.
     bool textShadow() const { return textShadow_; }
     void setTextShadow(bool s) { textShadow_ = s; }
@@ -194,6 +199,7 @@ private:
     bool wordWrap_ = true;
     bool transparent_ = true;
     bool textShadow_ = false;
+    bool columns_ = false;
     std::string shortcut_;
     Color borderColor_{0, 0, 0};
 };

@@ -127,6 +127,7 @@ void designGame(Form& f)
     for (int i = 14; i >= 0; --i) {
         Control& row = boardLabel(f, "Label1", px(776, 112 + (14 - i) * 21, 232, 20), ladderCaption(i + 1), i);
         row.setFontBold(true);
+        row.setColumns(true);
     }
 
     // Action labels, under the prize panel.
