@@ -125,7 +125,7 @@ void designGame(Form& f)
 
     // The money ladder, level 15 at the top.
     for (int i = 14; i >= 0; --i) {
-        Control& row = boardLabel(f, "Label1", px(776, 112 + (14 - i) * 21, 232, 20), ladderCaption(i + 1), i);
+        Control& row = boardLabel(f, "Label1", px(776, 102 + (14 - i) * 21, 232, 20), ladderCaption(i + 1), i);
         row.setFontBold(true);
         row.setColumns(true);
     }
