@@ -7,6 +7,7 @@ namespace zv {
 namespace {
 constexpr std::size_t kBlock = 1 << 16;
 std::function<bool()> fullDisk;
+}  // namespace
 
 std::FILE* openFile(const std::filesystem::path& p, const char* mode)
 {
@@ -17,7 +18,6 @@ std::FILE* openFile(const std::filesystem::path& p, const char* mode)
     return std::fopen(p.c_str(), mode);
 #endif
 }
-}  // namespace
 
 void simulateFullDisk(std::function<bool()> full) { fullDisk = std::move(full); }
 

@@ -75,6 +75,10 @@ private:
     bool started_ = false;
 };
 
+// Opens a file with an fopen mode ("rb", "ab" ...), by its wide name on
+// Windows so that any folder name works; null when it cannot be opened.
+std::FILE* openFile(const std::filesystem::path& file, const char* mode);
+
 // Writes `size` bytes; false when they could not all be written. Every write
 // of the bank files goes through here.
 bool writeBytes(std::FILE* file, const char* data, std::size_t size);

@@ -1,5 +1,7 @@
 #include "bank/bank_scan.h"
 
+#include "bank/bank_folder.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -9,18 +11,9 @@ namespace zv {
 namespace {
 constexpr std::size_t kBlockSize = 1 << 20;
 
-std::FILE* openRead(const std::filesystem::path& p)
-{
-#ifdef _WIN32
-    return _wfopen(p.c_str(), L"rb");
-#else
-    return std::fopen(p.c_str(), "rb");
-#endif
-}
-
 }  // namespace
 
-BlockLines::BlockLines(const std::filesystem::path& file) : file_(openRead(file)), buffer_(kBlockSize)
+BlockLines::BlockLines(const std::filesystem::path& file) : file_(openFile(file, "rb")), buffer_(kBlockSize)
 {
     eof_ = file_ == nullptr;
 }

@@ -32,7 +32,7 @@ std::string trimBlanks(const std::string& s)
 bool flushToDisk(const std::filesystem::path& file)
 {
 #ifdef _WIN32
-    std::FILE* f = _wfopen(file.c_str(), L"rb+");
+    std::FILE* f = openFile(file, "rb+");
     if (!f) return false;
     const bool ok = _commit(_fileno(f)) == 0;
     std::fclose(f);
@@ -137,19 +137,9 @@ bool CommitDelete(const BankFolder& bank, const StepHook& hook)
 bool replaceWithCopy(const BankFolder& bank, std::string_view from, std::string_view to, const StepHook& hook)
 {
     const std::string temp = std::string(to) + ".new";
-    std::FILE* in = nullptr;
-    std::FILE* out = nullptr;
-#ifdef _WIN32
-    in = _wfopen(bank.file(from).c_str(), L"rb");
-#else
-    in = std::fopen(bank.file(from).c_str(), "rb");
-#endif
+    std::FILE* in = openFile(bank.file(from), "rb");
     if (!in) return false;
-#ifdef _WIN32
-    out = _wfopen(bank.file(temp).c_str(), L"wb");
-#else
-    out = std::fopen(bank.file(temp).c_str(), "wb");
-#endif
+    std::FILE* out = openFile(bank.file(temp), "wb");
     if (!out) {
         std::fclose(in);
         return false;
@@ -203,11 +193,7 @@ std::string AddQuestion(const BankFolder& bank, const std::string& question, con
     // first, so that the new question starts a line of its own.
     bool unfinished = false;
     if (!bank.isEmpty(bankfile::kBank)) {
-#ifdef _WIN32
-        std::FILE* f = _wfopen(bank.file(bankfile::kBank).c_str(), L"rb");
-#else
-        std::FILE* f = std::fopen(bank.file(bankfile::kBank).c_str(), "rb");
-#endif
+        std::FILE* f = openFile(bank.file(bankfile::kBank), "rb");
         if (f) {
             unfinished = std::fseek(f, -1, SEEK_END) == 0 && std::fgetc(f) != '\n';
             std::fclose(f);

@@ -22,7 +22,6 @@ float pickOf(int count, double r)
     return pick;
 }
 
-int scaled(int v, double ratio) { return static_cast<int>(std::floor(v * ratio)); }
 }  // namespace
 
 void Game::Form_Load()
@@ -34,15 +33,7 @@ void Game::Form_Load()
     m_.BlinkState = 0;
 
     // Laid out for 15360 x 11520 twips; scaled to the screen it opens on.
-    const double rw = p_.app.screenWidth() / static_cast<double>(kDesignScreenWidth);
-    const double rh = p_.app.screenHeight() / static_cast<double>(kDesignScreenHeight);
-    for (const auto& c : controls()) {
-        if (!c->has(Prop::Width)) continue;  // timers and lines have no size
-        c->setWidth(scaled(c->width(), rw));
-        c->setLeft(scaled(c->left(), rw));
-        c->setHeight(scaled(c->height(), rh));
-        c->setTop(scaled(c->top(), rh));
-    }
+    scaleToScreen(false);
     // The board fills the screen.
     setWidth(p_.app.screenWidth());
     setHeight(p_.app.screenHeight());

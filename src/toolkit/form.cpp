@@ -1,5 +1,6 @@
 #include "toolkit/form.h"
 
+#include <cmath>
 #include <stdexcept>
 
 #include "toolkit/application.h"
@@ -29,6 +30,24 @@ Control& Form::ctl(std::string_view name, int index) const
 {
     if (Control* c = find(name, index)) return *c;
     throw std::out_of_range(name_ + " has no control " + std::string(name) + "(" + std::to_string(index) + ")");
+}
+
+void Form::scaleToScreen(bool window)
+{
+    const double rw = app_->screenWidth() / static_cast<double>(kDesignScreenWidth);
+    const double rh = app_->screenHeight() / static_cast<double>(kDesignScreenHeight);
+    auto scaled = [](int v, double r) { return static_cast<int>(std::floor(v * r)); };
+    if (window) {
+        width_ = scaled(width_, rw);
+        height_ = scaled(height_, rh);
+    }
+    for (const auto& c : controls_) {
+        if (!c->has(Prop::Width)) continue;
+        c->setWidth(scaled(c->width(), rw));
+        c->setLeft(scaled(c->left(), rw));
+        c->setHeight(scaled(c->height(), rh));
+        c->setTop(scaled(c->top(), rh));
+    }
 }
 
 void Form::onTimer(std::string timer, std::function<void()> h) { timer_[std::move(timer)] = std::move(h); }

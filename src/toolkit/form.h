@@ -106,6 +106,12 @@ public:
     // Property of the window by name, as the script driver prints it.
     std::optional<std::string> format(Prop p) const;
 
+    // Scales the left and width of every control by the screen width over
+    // 15360 twips, and the top and height by the screen height over 11520,
+    // keeping the integer part (controls without a size, such as timers and
+    // lines, are passed over). With `window`, the window's own size too.
+    void scaleToScreen(bool window);
+
 protected:
     VarTable vars_;
 

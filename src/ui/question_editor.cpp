@@ -113,18 +113,7 @@ void Question::Form_Load()
 {
     ListQuestions();
     // Laid out for 15360 x 11520 twips, like the board.
-    const double rw = p_.app.screenWidth() / static_cast<double>(kDesignScreenWidth);
-    const double rh = p_.app.screenHeight() / static_cast<double>(kDesignScreenHeight);
-    auto scaled = [](int v, double r) { return static_cast<int>(std::floor(v * r)); };
-    setWidth(scaled(width(), rw));
-    setHeight(scaled(height(), rh));
-    for (const auto& c : controls()) {
-        if (!c->has(Prop::Width)) continue;
-        c->setWidth(scaled(c->width(), rw));
-        c->setLeft(scaled(c->left(), rw));
-        c->setHeight(scaled(c->height(), rh));
-        c->setTop(scaled(c->top(), rh));
-    }
+    scaleToScreen(true);
 }
 
 void Question::add1_Click()
