@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <new>
 #include <sstream>
 
 #include "bank/level_copy.h"
@@ -53,11 +54,12 @@ const fs::path& bankOf(long n)
 
 void readWhole(const fs::path& file, benchmark::State& state)
 {
-    std::vector<char> block(1 << 20);
+    // The fastest way to read: one page-aligned block, reused.
+    static char* const block = static_cast<char*>(::operator new(1 << 20, std::align_val_t{4096}));
     std::size_t total = 0;
     std::FILE* f = std::fopen(file.c_str(), "rb");
     std::size_t got;
-    while ((got = std::fread(block.data(), 1, block.size(), f)) > 0) total += got;
+    while ((got = std::fread(block, 1, 1 << 20, f)) > 0) total += got;
     std::fclose(f);
     benchmark::DoNotOptimize(total);
     state.SetBytesProcessed(state.bytes_processed() + static_cast<std::int64_t>(total));
@@ -176,15 +178,17 @@ void Add(benchmark::State& state)
     }
 }
 
+// Times are the time a player waits (the bank is read ahead on a second
+// thread); CPU times count every thread of the process.
 void sizes(benchmark::internal::Benchmark* b)
 {
     for (long n : {1'000L, 10'000L, 100'000L, 1'000'000L}) b->Arg(n);
-    b->Unit(benchmark::kMillisecond);
+    b->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
 }
 void literalSizes(benchmark::internal::Benchmark* b)
 {
     for (long n : {1'000L, 10'000L, 100'000L}) b->Arg(n);
-    b->Unit(benchmark::kMillisecond);
+    b->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
 }
 
 BENCHMARK(Limit)->Apply(sizes);

@@ -6,10 +6,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <utility>
+#include <vector>
 #include <string>
 #include <unistd.h>
 
 #include "bank/level_copy.h"
+#include "bank/line_spans.h"
 #include "bank/maintenance.h"
 
 namespace {
@@ -22,6 +26,30 @@ const std::filesystem::path& folder()
     }();
     return dir;
 }
+// The working copy of a level and the skipped lines, read line by line.
+std::pair<std::string, std::vector<std::size_t>> readPlainly(const std::filesystem::path& file, int level)
+{
+    std::pair<std::string, std::vector<std::size_t>> plain;
+    zv::LineReader in(file);
+    std::string_view line;
+    zv::QuestionRecord rec;
+    while (in.next(line)) {
+        const zv::LineProblem problem = zv::lineProblem(line);
+        if (problem != zv::LineProblem::None) {
+            if (problem != zv::LineProblem::Blank) plain.second.push_back(in.lineNumber());
+            continue;
+        }
+        zv::SplitRecord(line, rec);
+        if (*zv::numberValue(rec[zv::kDifficulty]) == level) plain.first += zv::JoinRecord(rec) + "\r\n";
+    }
+    return plain;
+}
+
+std::string contentOf(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -32,8 +60,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zv::QuestionRecord rec;
     std::string joined;
     const int level = size ? 1 + data[0] % 15 : 1;
+    static const std::vector<zv::LineScan> scans = zv::lineScans();
+    zv::useLineScan(scans[size ? data[size / 2] % scans.size() : 0]);
     const zv::LevelCopy copy = zv::copyLevel(bank, "q2.zrv", level, zv::LevelMatch::Number, rec, joined);
     if (static_cast<std::size_t>(copy.count) != zv::countLines(bank, "q2.zrv")) std::abort();
+    const auto plain = readPlainly(folder() / "imp.zrv", level);
+    if (copy.skipped != plain.second || contentOf(folder() / "q2.zrv") != plain.first) std::abort();
     const auto rows = zv::listRows(bank);
     if (rows.empty() || rows[0] != zv::kListHeader) std::abort();
     zv::countPerLevel(bank, rec);

@@ -137,8 +137,16 @@ bool LineReader::next(std::string_view& line)
 // ---------------------------------------------------------------- LineWriter
 
 LineWriter::LineWriter(const std::filesystem::path& file, Mode mode)
-    : file_(openFile(file, mode == Mode::Append ? "ab" : "wb"))
 {
+    if (mode == Mode::Overwrite) {
+        // Written over from the start and cut to length at the end: a file
+        // emptied first is, on some file systems, pushed to the disk whole
+        // when it is closed, and a working copy rewritten before every
+        // question need not wait for that.
+        file_ = openFile(file, "r+b");
+        if (file_) path_ = file;
+    }
+    if (!file_) file_ = openFile(file, mode == Mode::Append ? "ab" : "wb");
     failed_ = file_ == nullptr;
 }
 
@@ -154,7 +162,14 @@ void LineWriter::write(std::string_view line)
 void LineWriter::flushBuffer()
 {
     if (!file_ || buffer_.empty()) return;
-    if (!writeBytes(file_, buffer_.data(), buffer_.size())) failed_ = true;
+    // After a failed write nothing more is written: an overwritten file is
+    // then cut after the last whole block that was.
+    if (!failed_) {
+        if (writeBytes(file_, buffer_.data(), buffer_.size()))
+            written_ += buffer_.size();
+        else
+            failed_ = true;
+    }
     buffer_.clear();
 }
 
@@ -164,6 +179,12 @@ bool LineWriter::close()
         flushBuffer();
         if (std::fclose(file_) != 0) failed_ = true;
         file_ = nullptr;
+        if (!path_.empty()) {
+            std::error_code ec;
+            std::filesystem::resize_file(path_, written_, ec);
+            if (ec) failed_ = true;
+            path_.clear();
+        }
     }
     return !failed_;
 }

@@ -91,7 +91,9 @@ void simulateFullDisk(std::function<bool()> full);
 // buffer fills and when the writer is closed or destroyed.
 class LineWriter {
 public:
-    enum class Mode { Truncate, Append };
+    // Truncate empties the file first; Overwrite leaves the same bytes once
+    // closed, writing over the old ones and cutting off what is left of them.
+    enum class Mode { Truncate, Overwrite, Append };
     LineWriter(const std::filesystem::path& file, Mode mode);
     ~LineWriter();
     LineWriter(const LineWriter&) = delete;
@@ -106,6 +108,8 @@ private:
     void flushBuffer();
     std::FILE* file_ = nullptr;
     std::string buffer_;
+    std::filesystem::path path_;  // to cut to length, when overwriting
+    std::uintmax_t written_ = 0;
     bool failed_ = false;
 };
 

@@ -9,37 +9,38 @@
 namespace zv {
 
 namespace {
-constexpr std::size_t kBlockSize = 1 << 20;
-
-}  // namespace
-
-BlockLines::BlockLines(const std::filesystem::path& file) : file_(openFile(file, "rb")), buffer_(kBlockSize)
-{
-    eof_ = file_ == nullptr;
+constexpr std::size_t kSpanBytes = kSpanStretch * sizeof(LineSpan);
 }
 
-BlockLines::~BlockLines()
+BlockLines::BlockLines(const std::filesystem::path& file)
+    : reader_(file), spans_(reinterpret_cast<LineSpan*>(takeBuffer(kSpanBytes)))
 {
-    if (file_) std::fclose(file_);
 }
 
-bool BlockLines::refill()
+BlockLines::~BlockLines() { giveBuffer(reinterpret_cast<char*>(spans_), kSpanBytes); }
+
+void BlockLines::refill()
 {
-    // The unfinished line moves to the front; a line longer than the block
-    // makes the block grow.
-    const std::size_t rest = end_ - begin_;
-    if (begin_ > 0) std::memmove(buffer_.data(), buffer_.data() + begin_, rest);
-    begin_ = 0;
-    end_ = rest;
-    if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
-    const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
-    end_ += got;
+    // The unfinished line moves to just before the next block. If it is
+    // already too long to be a question, only its last byte is kept (it may
+    // be the CR before the line feed still to come): what the line is no
+    // longer depends on the rest.
+    std::string_view rest;
+    if (buffer_) rest = std::string_view(buffer_ + begin_, end_ - begin_);
+    if (rest.size() > kLongestLine + 1) {
+        overlongBlank_ = overlongBlank_ && scan_detail::allBlanks(rest.substr(0, rest.size() - 1));
+        overlong_ = true;
+        rest = rest.substr(rest.size() - 1);
+    }
+    std::size_t got = 0;
+    buffer_ = reader_.next(rest, got);
+    begin_ = BlockReader::kCarry - rest.size();
+    end_ = BlockReader::kCarry + got;
     if (got == 0) eof_ = true;
     if (first_) {
         first_ = false;
-        if (end_ >= 3 && std::memcmp(buffer_.data(), "\xEF\xBB\xBF", 3) == 0) begin_ = 3;
+        if (got >= 3 && std::memcmp(buffer_ + BlockReader::kCarry, "\xEF\xBB\xBF", 3) == 0) begin_ += 3;
     }
-    return got > 0;
 }
 
 void LastRecord::sawLong(const RecordView& r)
@@ -56,8 +57,8 @@ void LastRecord::sawLong(const RecordView& r)
 void LastRecord::keep()
 {
     if (any_ && !kept_) {
-        copy_.assign(view_);
-        view_ = copy_;
+        copy_.assign(lastData_, lastSize_);
+        lastData_ = copy_.data();
         kept_ = true;
     }
 }
@@ -65,7 +66,7 @@ void LastRecord::keep()
 void LastRecord::applyTo(QuestionRecord& rec) const
 {
     if (!any_) return;
-    const int k = SplitRecord(view_, rec);
+    const int k = SplitRecord(std::string_view(lastData_, lastSize_), rec);
     for (int j = k + 1; j <= 10; ++j)
         if (extraSet_[static_cast<std::size_t>(j)]) rec[static_cast<std::size_t>(j)] = extra_[static_cast<std::size_t>(j)];
 }
@@ -73,7 +74,7 @@ void LastRecord::applyTo(QuestionRecord& rec) const
 int LastRecord::lastSplit() const
 {
     if (!any_) return 0;
-    return std::min(10, static_cast<int>(std::count(view_.begin(), view_.end(), ',')));
+    return std::min(10, static_cast<int>(std::count(lastData_, lastData_ + lastSize_, ',')));
 }
 
 }  // namespace zv

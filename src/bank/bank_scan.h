@@ -1,8 +1,10 @@
 #pragma once
 // One pass over the bank, as fast as the file can be read: the bank is read
-// in large blocks, and each line is looked at in place, without copying it
-// or splitting it into strings. Every reader that walks the whole bank (the
-// draw, the bank check, the count per level) is built on it.
+// in large blocks (the next one read ahead while this one is looked at), the
+// line ends and commas of a block are found 64 bytes at a time, and each
+// line is looked at in place, without copying it or splitting it into
+// strings. Every reader that walks the whole bank (the draw, the bank
+// check, the count per level) is built on it.
 
 #include <array>
 #include <cstddef>
@@ -13,11 +15,8 @@
 #include <string_view>
 #include <vector>
 
-#if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
-#define ZARVANA_SSE2 1
-#endif
-
+#include "bank/block_reader.h"
+#include "bank/line_spans.h"
 #include "bank/record.h"
 
 namespace zv {
@@ -32,11 +31,10 @@ struct RecordView {
     int level = 0;
 };
 
-// Looks at a line; returns what is wrong with it, or None and fills `view`.
-LineProblem viewRecord(std::string_view line, RecordView& view);
-
-// Reads a file's lines in large blocks. A line ends at LF; a CR before it is
-// dropped; a byte-order mark at the start is skipped.
+// Reads the bank in large blocks and tells what each line is. A line ends
+// at LF; a CR before it is dropped; a byte-order mark at the start is
+// skipped. A line longer than any question is not kept whole in memory, so
+// a damaged file without line ends costs no more than a good one.
 class BlockLines {
 public:
     explicit BlockLines(const std::filesystem::path& file);
@@ -44,19 +42,24 @@ public:
     BlockLines(const BlockLines&) = delete;
     BlockLines& operator=(const BlockLines&) = delete;
 
-    // Calls onLine(line, number) for every line; `line` stays valid until
-    // the next call. Before the block holding earlier lines is reused,
-    // keep() is called, so a caller can copy a view it wants to keep.
+    // Calls onLine(problem, view, number) for every line (numbered from 1),
+    // `view` filled when the problem is None, its texts valid until the
+    // next call. Before the block holding earlier lines is reused, keep() is
+    // called, so a caller can copy a view it wants to keep.
     template <class OnLine, class Keep>
-    void forEach(OnLine&& onLine, Keep&& keep);
+    void forEachRecord(OnLine&& onLine, Keep&& keep);
 
 private:
-    bool refill();
-    std::FILE* file_ = nullptr;
-    std::vector<char> buffer_;
+    void refill();
+    BlockReader reader_;
+    char* buffer_ = nullptr;  // the block being looked at
+    LineSpan* spans_;         // room for kSpanStretch
     std::size_t begin_ = 0, end_ = 0;
     bool eof_ = false;
     bool first_ = true;
+    // The line being read was longer than any question; its start was let go.
+    bool overlong_ = false;
+    bool overlongBlank_ = true;  // and all of that start was blanks
 };
 
 // The end state of the record that every reader splits each usable line
@@ -68,7 +71,10 @@ public:
     {
         any_ = true;
         kept_ = false;
-        view_ = r.line;
+        // Kept as two words: copied as one, the read of a view just written
+        // waits for the write.
+        lastData_ = r.line.data();
+        lastSize_ = r.line.size();
         if (r.commas > kDifficulty) sawLong(r);
     }
     // Before the block of the last view is reused.
@@ -79,7 +85,8 @@ public:
 
 private:
     void sawLong(const RecordView& r);
-    std::string_view view_;
+    const char* lastData_ = nullptr;
+    std::size_t lastSize_ = 0;
     std::string copy_;
     bool any_ = false;
     bool kept_ = false;
@@ -90,36 +97,17 @@ private:
 // ---------------------------------------------------------------- inline
 
 namespace scan_detail {
-// Commas of a line, sixteen bytes at a time where the processor can: this
-// count is most of the work of reading a bank.
-inline int countCommas(std::string_view line)
-{
-    const char* p = line.data();
-    const std::size_t n = line.size();
-    std::size_t i = 0;
-    int count = 0;
-#ifdef ZARVANA_SSE2
-    // Each byte lane counts its commas (a match is -1, subtracted); the lanes
-    // are summed before any could pass 255.
-    const __m128i comma = _mm_set1_epi8(',');
-    const __m128i zero = _mm_setzero_si128();
-    while (i + 16 <= n) {
-        __m128i lanes = zero;
-        for (int k = 0; k < 255 && i + 16 <= n; ++k, i += 16) {
-            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-            lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(bytes, comma));
-        }
-        const __m128i sums = _mm_sad_epu8(lanes, zero);
-        count += _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_srli_si128(sums, 8));
-    }
+// The per-line steps must be inlined into the loop over a batch: called,
+// their results go through memory and the next read of them stalls.
+#if defined(__GNUC__)
+#define ZARVANA_INLINE inline __attribute__((always_inline))
+#else
+#define ZARVANA_INLINE inline
 #endif
-    for (; i < n; ++i) count += p[i] == ',';
-    return count;
-}
 
 // The level a difficulty names: "7" at once, anything else ("07", " 7",
 // "7.0") through the number it reads as.
-inline int levelOf(std::string_view d)
+ZARVANA_INLINE int levelOf(std::string_view d)
 {
     if (d.size() == 1 && d[0] >= '1' && d[0] <= '9') return d[0] - '0';
     if (d.size() == 2 && d[0] == '1' && d[1] >= '0' && d[1] <= '5') return 10 + (d[1] - '0');
@@ -127,61 +115,90 @@ inline int levelOf(std::string_view d)
     if (!v || *v < 1 || *v > 15 || *v != static_cast<int>(*v)) return 0;
     return static_cast<int>(*v);
 }
-}  // namespace scan_detail
 
-inline LineProblem viewRecord(std::string_view line, RecordView& view)
+inline bool allBlanks(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+
+// What a line is, from what the scan found: the same answer as
+// lineProblem(), without walking a usual line again.
+ZARVANA_INLINE LineProblem viewSpan(const char* block, const LineSpan& span, RecordView& view)
 {
-    if (line.empty() || ((line[0] == ' ' || line[0] == '\t') && line.find_first_not_of(" \t") == std::string_view::npos))
-        return LineProblem::Blank;
+    std::size_t stop = span.stop;
+    if (stop > span.start && block[stop - 1] == '\r') --stop;
+    const std::string_view line(block + span.start, stop - span.start);
+    const int commas = static_cast<int>(span.commas);
+    if (commas < kDifficulty) {
+        if (allBlanks(line)) return LineProblem::Blank;
+        return line.size() > kLongestLine ? LineProblem::TooLong : LineProblem::TooFewFields;
+    }
     if (line.size() > kLongestLine) return LineProblem::TooLong;
-    const int commas = scan_detail::countCommas(line);
-    if (commas < kDifficulty) return LineProblem::TooFewFields;
     if (commas > 10) return LineProblem::TooManyFields;
-    std::size_t start, stop;
-    if (commas == kDifficulty) {
-        start = line.rfind(',') + 1;
-        stop = line.size();
+    std::size_t from, to;
+    if (commas == kDifficulty && span.lastComma != kNoComma) {
+        // The usual line: the difficulty is the last field.
+        from = span.lastComma + 1 - span.start;
+        to = line.size();
     } else {
-        start = 0;
-        for (int i = 0; i < kDifficulty; ++i) start = line.find(',', start) + 1;
-        stop = line.find(',', start);
+        from = 0;
+        for (int i = 0; i < kDifficulty; ++i) from = line.find(',', from) + 1;
+        to = commas == kDifficulty ? line.size() : line.find(',', from);
     }
     view.line = line;
-    view.difficulty = line.substr(start, stop - start);
-    view.joined = line.substr(0, stop);
+    view.difficulty = line.substr(from, to - from);
+    view.joined = line.substr(0, to);
     view.commas = commas;
-    view.level = scan_detail::levelOf(view.difficulty);
+    view.level = levelOf(view.difficulty);
     if (view.level == 0 && !numberValue(view.difficulty)) return LineProblem::BadDifficulty;
     return LineProblem::None;
 }
-
+}  // namespace scan_detail
+#undef ZARVANA_INLINE
 
 template <class OnLine, class Keep>
-void BlockLines::forEach(OnLine&& onLine, Keep&& keep)
+void BlockLines::forEachRecord(OnLine&& onLine, Keep&& keep)
 {
+    RecordView view;
     std::size_t number = 0;
+    // The end of a line whose start was let go: too long, unless all blanks.
+    auto overlongEnds = [&](std::string_view rest) {
+        if (!rest.empty() && rest.back() == '\r') rest.remove_suffix(1);
+        const bool blank = overlongBlank_ && scan_detail::allBlanks(rest);
+        overlong_ = false;
+        overlongBlank_ = true;
+        onLine(blank ? LineProblem::Blank : LineProblem::TooLong, view, ++number);
+    };
+    refill();
     for (;;) {
-        const char* base = buffer_.data();
-        const void* lf = begin_ < end_ ? std::memchr(base + begin_, '\n', end_ - begin_) : nullptr;
-        if (!lf) {
-            if (eof_) {
-                if (begin_ < end_) {
-                    std::string_view line(base + begin_, end_ - begin_);
-                    if (line.back() == '\r') line.remove_suffix(1);
-                    onLine(line, ++number);
-                    begin_ = end_;
-                }
-                return;
+        const char* block = buffer_;
+        SpanScan scan;
+        scan.at = scan.lineStart = begin_;
+        while (scan.at < end_) {
+            const std::size_t found = findLineSpans(block, end_, scan, spans_);
+            std::size_t i = 0;
+            if (found > 0 && overlong_) {
+                overlongEnds(std::string_view(block + begin_, spans_[0].stop - begin_));
+                i = 1;
             }
-            keep();
-            if (!refill()) continue;
-            continue;
+            for (; i < found; ++i) {
+                RecordView line;  // one per line, so that it lives in registers
+                const LineProblem problem = scan_detail::viewSpan(block, spans_[i], line);
+                onLine(problem, line, ++number);
+            }
         }
-        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(lf) - base);
-        std::string_view line(base + begin_, at - begin_);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        begin_ = at + 1;
-        onLine(line, ++number);
+        begin_ = scan.lineStart;
+        if (eof_) {
+            if (overlong_) {
+                overlongEnds(std::string_view(block + begin_, end_ - begin_));
+            } else if (begin_ < end_) {
+                // The last line, without a line feed.
+                const LineSpan last{static_cast<std::uint32_t>(begin_), static_cast<std::uint32_t>(end_),
+                                    scan.openCommas(), kNoComma};
+                const LineProblem problem = scan_detail::viewSpan(block, last, view);
+                onLine(problem, view, ++number);
+            }
+            return;
+        }
+        keep();
+        refill();
     }
 }
 

@@ -6,34 +6,28 @@
 
 namespace zv {
 
-namespace {
-bool matches(const RecordView& r, int level, LevelMatch match)
-{
-    if (match == LevelMatch::Text) return r.difficulty == std::to_string(level);
-    return r.level == level;
-}
-}  // namespace
-
 LevelCopy copyLevel(const BankFolder& bank, std::string_view copy, int level, LevelMatch match,
                     QuestionRecord& rec, std::string& lastJoined)
 {
     LevelCopy result;
     bank.ensureExists(bankfile::kBank);
     result.bankEmpty = bank.isEmpty(bankfile::kBank);
-    LineWriter out(bank.file(copy), LineWriter::Mode::Truncate);
+    LineWriter out(bank.file(copy), LineWriter::Mode::Overwrite);
     BlockLines in(bank.file(bankfile::kBank));
     LastRecord last;
     std::string_view lastMatch;
-    RecordView r;
-    in.forEach(
-        [&](std::string_view line, std::size_t number) {
-            const LineProblem problem = viewRecord(line, r);
+    const std::string levelText = std::to_string(level);
+    auto matches = [&](const RecordView& r) {
+        return match == LevelMatch::Text ? r.difficulty == levelText : r.level == level;
+    };
+    in.forEachRecord(
+        [&](LineProblem problem, const RecordView& r, std::size_t number) {
             if (problem != LineProblem::None) {
                 if (problem != LineProblem::Blank) result.skipped.push_back(number);
                 return;
             }
             last.saw(r);
-            if (matches(r, level, match)) {
+            if (matches(r)) {
                 out.write(r.joined);
                 lastMatch = r.joined;
                 ++result.count;
@@ -57,15 +51,13 @@ LevelTally tallyLevels(const BankFolder& bank, std::string_view copy, QuestionRe
 {
     LevelTally tally;
     bank.ensureExists(bankfile::kBank);
-    LineWriter out(bank.file(copy), LineWriter::Mode::Truncate);
+    LineWriter out(bank.file(copy), LineWriter::Mode::Overwrite);
     BlockLines in(bank.file(bankfile::kBank));
     LastRecord last;
     std::array<std::string, 16> lastOfLevel;
     std::array<std::string_view, 16> pending{};
-    RecordView r;
-    in.forEach(
-        [&](std::string_view line, std::size_t number) {
-            const LineProblem problem = viewRecord(line, r);
+    in.forEachRecord(
+        [&](LineProblem problem, const RecordView& r, std::size_t number) {
             if (problem != LineProblem::None) {
                 if (problem != LineProblem::Blank) tally.skipped.push_back(number);
                 return;
