@@ -501,8 +501,19 @@ void FormWindow::syncView(View& v)
         if (enabledChanged) b->setEnabled(c.enabled());
         if (colours) {
             const Color f = c.foreColor(), k = c.backColor();
-            b->setStyleSheet(QString("color: rgb(%1,%2,%3); background: rgb(%4,%5,%6);")
-                                 .arg(f.r).arg(f.g).arg(f.b).arg(k.r).arg(k.g).arg(k.b));
+            const QString fore = QString("rgb(%1,%2,%3)").arg(f.r).arg(f.g).arg(f.b);
+            const QString back = QString("rgb(%1,%2,%3)").arg(k.r).arg(k.g).arg(k.b);
+            // The style's own indicators are drawn dark and vanish on the
+            // dark panels: rings and boxes in the text's colour instead,
+            // filled when chosen.
+            const bool round = c.kind() == Kind::OptionButton;
+            b->setStyleSheet(QString("%1 { color: %2; background: %3; }"
+                                     "%1::indicator { width: 10px; height: 10px; border: 2px solid %2;"
+                                     " border-radius: %4; background: %3; }"
+                                     "%1::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5,"
+                                     " radius:0.5, fx:0.5, fy:0.5, stop:0 %2, stop:0.55 %2, stop:0.65 %3); }"
+                                     "%1::indicator:disabled { border-color: gray; }")
+                                 .arg(round ? "QRadioButton" : "QCheckBox", fore, back, round ? "7px" : "2px"));
         }
         break;
     }
