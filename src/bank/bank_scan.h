@@ -8,12 +8,9 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "bank/block_reader.h"
 #include "bank/line_spans.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#if defined(__x86_64__) || defined(_M_X64) || defined(__i386__) || defined(__SSE2__)
+#if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #define ZARVANA_X86 1
 #endif
@@ -39,7 +39,7 @@ inline void chunkMasks(const char* p, std::uint64_t& lineFeeds, std::uint64_t& c
 
 namespace zv {
 
-#ifdef ZARVANA_HAVE_AVX2_SCAN
+#ifdef ZARVANA_WIDE_SCANS
 std::size_t findLineSpansAvx2(const char* data, std::size_t end, SpanScan& scan, LineSpan* out);
 std::size_t findLineSpansAvx512(const char* data, std::size_t end, SpanScan& scan, LineSpan* out);
 #endif
@@ -50,7 +50,7 @@ using Scan = std::size_t (*)(const char*, std::size_t, SpanScan&, LineSpan*);
 Scan scanOf(LineScan kind)
 {
     switch (kind) {
-#ifdef ZARVANA_HAVE_AVX2_SCAN
+#ifdef ZARVANA_WIDE_SCANS
     case LineScan::Avx512: return findLineSpansAvx512;
     case LineScan::Avx2: return findLineSpansAvx2;
 #endif
@@ -68,7 +68,7 @@ Scan& chosen()
 std::vector<LineScan> lineScans()
 {
     std::vector<LineScan> kinds;
-#ifdef ZARVANA_HAVE_AVX2_SCAN
+#ifdef ZARVANA_WIDE_SCANS
     __builtin_cpu_init();
     const bool bits = __builtin_cpu_supports("bmi") && __builtin_cpu_supports("popcnt");
     if (bits && __builtin_cpu_supports("avx512bw")) kinds.push_back(LineScan::Avx512);
