@@ -15,9 +15,15 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPushButton>
 #include <QScreen>
+#include <QWindow>
+#include <cmath>
 
 #include "qt/artwork.h"
+#include "qt/bar_chart_view.h"
+#include "qt/dark_look.h"
+#include "qt/fit_label.h"
 #include "toolkit/text_encoding.h"
 
 namespace zv {
@@ -25,6 +31,9 @@ namespace zv {
 namespace {
 
 int px(int twips) { return twips / kTwipsPerPixel; }
+
+// Twips to pixels at the window's scale; at 1 exactly the design's pixels.
+int scaled(int twips, double scale) { return static_cast<int>(twips * scale / kTwipsPerPixel); }
 
 QColor qcolor(Color c) { return QColor(c.r, c.g, c.b); }
 
@@ -128,8 +137,8 @@ protected:
     {
         QPainter p(this);
         p.setPen(QPen(qcolor(control_.borderColor()), 1));
-        const int x0 = std::min(control_.x1, control_.x2), y0 = std::min(control_.y1, control_.y2);
-        p.drawLine(px(control_.x1 - x0), px(control_.y1 - y0), px(control_.x2 - x0), px(control_.y2 - y0));
+        const bool wide = control_.x1 != control_.x2;
+        p.drawLine(0, 0, wide ? width() - 1 : 0, wide ? 0 : height() - 1);
     }
 
 private:
@@ -171,17 +180,22 @@ FormWindow::FormWindow(App& app, Form& form, std::function<void()> afterEvent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // Fixed-size windows offer no maximise; the board is an ordinary window
+    // that the player may also size and move (F11 leaves full screen).
+    const Qt::WindowFlags fixed = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     switch (form.style()) {
-    case WindowStyle::Board: setWindowFlags(Qt::Window | Qt::FramelessWindowHint); break;
-    case WindowStyle::Main: setWindowFlags(Qt::Window); break;
-    case WindowStyle::Dialog: setWindowFlags(Qt::Dialog); break;
+    case WindowStyle::Board: setWindowFlags(Qt::Window); break;
+    case WindowStyle::Main: setWindowFlags(Qt::Window | fixed | Qt::WindowMinimizeButtonHint); break;
+    case WindowStyle::Dialog: setWindowFlags(Qt::Dialog | fixed); break;
     case WindowStyle::Bare: setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint); break;
     }
     // Children are made in design order, so later controls lie on top.
     for (const auto& c : form.controls()) {
         QWidget* parent = this;
-        if (Control* frame = c->container())
+        if (Control* frame = c->container()) {
+            if (frame->barChart() && c->kind() != Kind::CommandButton) continue;  // drawn by the chart
             if (auto it = views_.find(frame); it != views_.end()) parent = it->second.widget;
+        }
         QWidget* w = makeWidget(*c, parent);
         if (!w) continue;
         View view;
@@ -206,7 +220,7 @@ QWidget* FormWindow::makeWidget(Control& c, QWidget* parent)
 {
     switch (c.kind()) {
     case Kind::Label: {
-        auto* l = c.columns() ? new ColumnsLabel(parent) : new QLabel(parent);
+        auto* l = c.columns() ? static_cast<QLabel*>(new ColumnsLabel(parent)) : new FitLabel(parent);
         l->setAttribute(Qt::WA_TranslucentBackground, c.transparent());
         if (c.textShadow()) {
             auto* shadow = new QGraphicsDropShadowEffect(l);
@@ -220,10 +234,15 @@ QWidget* FormWindow::makeWidget(Control& c, QWidget* parent)
     case Kind::Image: return new PictureWidget(c, parent);
     case Kind::Shape: return new ShapeWidget(c, parent);
     case Kind::Line: return new LineWidget(c, parent);
-    case Kind::Frame: return new FrameWidget(c, parent);
+    case Kind::Frame: {
+        auto* frame = new FrameWidget(c, parent);
+        if (c.barChart()) charts_[&c] = new BarChartView(c, frame);
+        return frame;
+    }
     case Kind::CommandButton: {
         auto* b = new QPushButton(parent);
         b->setFocusPolicy(Qt::StrongFocus);
+        b->setDefault(c.isDefault());
         connect(b, &QPushButton::clicked, this, [this, &c] {
             app_.click(c);
             afterEvent_();
@@ -286,32 +305,44 @@ Control* FormWindow::controlOf(QObject* o) const
     return it == controlsByWidget_.end() ? nullptr : it->second;
 }
 
+Control* FormWindow::controlAt(const QPointF& global) const
+{
+    for (QWidget* w = childAt(mapFromGlobal(global.toPoint())); w && w != this; w = w->parentWidget())
+        if (Control* c = controlOf(w)) return c;
+    return nullptr;
+}
+
 bool FormWindow::eventFilter(QObject* watched, QEvent* event)
 {
     Control* c = controlOf(watched);
     if (!c || syncing_) return false;
     switch (event->type()) {
-    case QEvent::MouseMove:
+    case QEvent::MouseMove: {
+        // A move that a widget passes on to the frame or window under it
+        // was the control's alone: each move reaches one control, once.
+        if (controlAt(static_cast<QMouseEvent*>(event)->globalPosition()) != c) return false;
         // A control that takes no events lets the move through to the form.
         if (!app_.mouseMove(*c)) app_.mouseMove(form_);
         afterEvent_();
         return false;
-    case QEvent::MouseButtonPress:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) pressed_ = c;
+    }
+    case QEvent::MouseButtonPress: {
+        auto* me = static_cast<QMouseEvent*>(event);
+        if (me->button() == Qt::LeftButton && controlAt(me->globalPosition()) == c) pressed_ = c;
         return false;
+    }
     case QEvent::MouseButtonRelease: {
         auto* me = static_cast<QMouseEvent*>(event);
-        const bool inside = static_cast<QWidget*>(watched)->rect().contains(me->position().toPoint());
         const bool plain = c->kind() == Kind::Label || c->kind() == Kind::Image || c->kind() == Kind::Frame ||
                            c->kind() == Kind::Shape;
-        if (plain && me->button() == Qt::LeftButton && pressed_ == c && inside) {
-            pressed_ = nullptr;
+        if (!plain || me->button() != Qt::LeftButton || pressed_ != c) return false;
+        pressed_ = nullptr;
+        // A click is a press and a release over the same control.
+        if (controlAt(me->globalPosition()) == c) {
             app_.click(*c);
             afterEvent_();
-            return true;
         }
-        pressed_ = nullptr;
-        return false;
+        return true;
     }
     case QEvent::KeyPress: {
         if (c->kind() != Kind::TextBox) return false;
@@ -332,8 +363,11 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event)
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    app_.mouseMove(form_);
-    afterEvent_();
+    // Only the bare form: moves over controls are theirs (eventFilter).
+    if (!controlAt(event->globalPosition())) {
+        app_.mouseMove(form_);
+        afterEvent_();
+    }
     QWidget::mouseMoveEvent(event);
 }
 
@@ -343,6 +377,58 @@ void FormWindow::closeEvent(QCloseEvent* event)
     event->ignore();
     app_.closeBox(form_);
     afterEvent_();
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (form_.style() != WindowStyle::Board) return;
+    // The board is laid out for the screen; in a window of another size
+    // every control keeps its proportion, text included.
+    const double screenW = app_.screenWidth() / static_cast<double>(kTwipsPerPixel);
+    const double screenH = app_.screenHeight() / static_cast<double>(kTwipsPerPixel);
+    if (screenW <= 0 || screenH <= 0) return;
+    const double sx = width() / screenW, sy = height() / screenH;
+    if (std::abs(sx - sx_) < 1e-9 && std::abs(sy - sy_) < 1e-9) return;
+    sx_ = sx;
+    sy_ = sy;
+    relayout();
+}
+
+void FormWindow::relayout()
+{
+    syncing_ = true;
+    for (auto& [c, view] : views_) {
+        view.left = view.top = view.width = view.height = -1;
+        view.fontSize = -1;
+        syncView(view);
+    }
+    keepPanelsApart();
+    syncing_ = false;
+    update();
+}
+
+double FormWindow::textScale() const
+{
+    // A form laid out for the screen draws its design fonts scaled with it;
+    // the others draw the model's sizes.
+    if (!form_.scaledToScreen()) return 1;
+    return std::min(app_.screenWidth() / static_cast<double>(kDesignScreenWidth) * sx_,
+                    app_.screenHeight() / static_cast<double>(kDesignScreenHeight) * sy_);
+}
+
+void FormWindow::toggleFullScreen()
+{
+    if (isFullScreen()) {
+        // An ordinary window, three quarters of the screen, centred.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        showNormal();
+        const QSize size(screen.width() * 3 / 4, screen.height() * 3 / 4);
+        resize(size);
+        move(screen.center() - QPoint(size.width() / 2, size.height() / 2));
+    } else {
+        showFullScreen();
+    }
 }
 
 void FormWindow::paintEvent(QPaintEvent*)
@@ -387,6 +473,9 @@ void FormWindow::sync()
     syncing_ = true;
     setWindowTitle(qtext(form_.caption()));
     for (auto& [c, view] : views_) syncView(view);
+    keepPanelsApart();
+    const double scale = textScale();
+    for (auto& [frame, chart] : charts_) chart->refresh(scale);
     if (form_.visible()) {
         if (!placed_) {
             placeWindow();
@@ -399,13 +488,35 @@ void FormWindow::sync()
                 show();
         }
         if (shownCount_ != form_.showCount()) {
+            const bool first = shownCount_ == 0;
             shownCount_ = form_.showCount();
             raise();
+            // A window the player opens takes the keyboard; one that is only
+            // brought to the front again leaves it where it is.
+            if (first) activateWindow();
         }
     } else if (isVisible()) {
         hide();
     }
     syncing_ = false;
+}
+
+void FormWindow::keepPanelsApart()
+{
+    // Two panels shown side by side never cover each other: a later one
+    // that would overlap an earlier one is drawn just beside it.
+    std::vector<QWidget*> shown;
+    for (const auto& c : form_.controls()) {
+        if (c->kind() != Kind::Frame || c->container()) continue;
+        auto it = views_.find(c.get());
+        if (it == views_.end() || !c->visible()) continue;
+        QWidget* w = it->second.widget;
+        QRect r(scaled(c->left(), sx_), scaled(c->top(), sy_), w->width(), w->height());
+        for (QWidget* earlier : shown)
+            if (earlier->geometry().intersects(r)) r.moveLeft(earlier->geometry().right() + 1 + r.width() / 40);
+        if (r.topLeft() != w->pos()) w->move(r.topLeft());
+        shown.push_back(w);
+    }
 }
 
 void FormWindow::syncView(View& v)
@@ -416,13 +527,24 @@ void FormWindow::syncView(View& v)
 
     if (c.kind() == Kind::Line) {
         const int x0 = std::min(c.x1, c.x2), y0 = std::min(c.y1, c.y2);
-        w->setGeometry(px(x0), px(y0), px(std::abs(c.x2 - c.x1)) + 1, px(std::abs(c.y2 - c.y1)) + 1);
+        w->setGeometry(scaled(x0, sx_), scaled(y0, sy_), scaled(std::abs(c.x2 - c.x1), sx_) + 1,
+                       scaled(std::abs(c.y2 - c.y1), sy_) + 1);
     } else if (c.left() != v.left || c.top() != v.top || c.width() != v.width || c.height() != v.height) {
         v.left = c.left();
         v.top = c.top();
         v.width = c.width();
         v.height = c.height();
-        w->setGeometry(px(v.left), px(v.top), std::max(0, px(v.width)), std::max(0, px(v.height)));
+        w->setGeometry(scaled(v.left, sx_), scaled(v.top, sy_), std::max(0, scaled(v.width, sx_)),
+                       std::max(0, scaled(v.height, sy_)));
+        if (auto it = charts_.find(&c); it != charts_.end()) {
+            // The chart fills the frame down to its buttons.
+            int bottom = w->height();
+            for (const auto& other : form_.controls())
+                if (other->container() == &c && other->kind() == Kind::CommandButton)
+                    bottom = std::min(bottom, scaled(other->top(), sy_) - 2);
+            const int rim = 5;  // inside the frame's rounded rim
+            it->second->setGeometry(rim, rim, std::max(0, w->width() - 2 * rim), std::max(0, bottom - 2 * rim));
+        }
     }
     if (static_cast<int>(c.visible()) != v.visible) {
         v.visible = c.visible();
@@ -430,16 +552,18 @@ void FormWindow::syncView(View& v)
     }
     const bool enabledChanged = static_cast<int>(c.enabled()) != v.enabled;
     v.enabled = c.enabled();
-    if (c.fontSize() != v.fontSize) {
-        v.fontSize = c.fontSize();
+    const double pt = form_.scaledToScreen() ? c.designFontSize() * textScale() : c.fontSize();
+    if (pt != v.fontSize || c.fontSize() != v.modelFontSize) {
+        v.fontSize = pt;
+        v.modelFontSize = c.fontSize();
         QFont f(qtext(c.fontName()));
-        f.setPointSizeF(c.fontSize());
+        f.setPointSizeF(std::max(1.0, pt));
         f.setBold(c.fontBold());
         w->setFont(f);
     }
     if (c.toolTipText() != v.tip) {
         v.tip = c.toolTipText();
-        w->setToolTip(qtext(v.tip));
+        w->setToolTip(wrappedTip(qtext(v.tip)));
     }
     const bool colours = c.foreColor() != v.fore || c.backColor() != v.back || enabledChanged;
     v.fore = c.foreColor();
@@ -512,7 +636,8 @@ void FormWindow::syncView(View& v)
                                      " border-radius: %4; background: %3; }"
                                      "%1::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5,"
                                      " radius:0.5, fx:0.5, fy:0.5, stop:0 %2, stop:0.55 %2, stop:0.65 %3); }"
-                                     "%1::indicator:disabled { border-color: gray; }")
+                                     "%1::indicator:disabled { border-color: gray; }"
+                                     "%1:focus { border: 1px dotted %2; }")
                                  .arg(round ? "QRadioButton" : "QCheckBox", fore, back, round ? "7px" : "2px"));
         }
         break;
@@ -524,7 +649,6 @@ void FormWindow::syncView(View& v)
             if (e->text() != qtext(v.text)) e->setText(qtext(v.text));
         }
         if (enabledChanged) e->setEnabled(c.enabled());
-        if (form_.focus() == &c && !e->hasFocus() && isActiveWindow()) e->setFocus();
         break;
     }
     case Kind::ComboBox: {
@@ -553,6 +677,12 @@ void FormWindow::syncView(View& v)
     }
     case Kind::Line:
     case Kind::Timer: break;
+    }
+    // The focus moves where a handler puts it, once: afterwards it stays
+    // where the player moves it with Tab or the pointer.
+    if (form_.focus() == &c && focusRequests_ != form_.focusRequests() && form_.visible()) {
+        focusRequests_ = form_.focusRequests();
+        w->setFocus();
     }
     if (repaint) w->update();
 }

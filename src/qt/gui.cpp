@@ -5,6 +5,7 @@
 
 #include "toolkit/app_folder.h"
 #include "qt/artwork.h"
+#include "qt/dark_look.h"
 #include "qt/qt_front_end.h"
 
 namespace zv {
@@ -17,6 +18,7 @@ int runGame(int argc, char** argv, const std::optional<std::filesystem::path>& a
     QApplication::setApplicationVersion("1.0.2");
     QGuiApplication::setDesktopFileName(kDesktopId);
     QApplication::setWindowIcon(art::programIcon());
+    qt.setStyleSheet(darkStyleSheet());
     const std::filesystem::path userData =
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
     const std::filesystem::path folder = appDir ? *appDir : chooseAppFolder(programDir, userData);

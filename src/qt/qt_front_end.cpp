@@ -7,13 +7,13 @@
 #include <QLineEdit>
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
 #include <chrono>
 #include <cstdio>
 #include <algorithm>
 
+#include "qt/dark_look.h"
 #include "qt/form_window.h"
 #include "ui/forms.h"
 
@@ -95,41 +95,69 @@ bool QtFrontEnd::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || app_->inEvent()) return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    // Typing in a text box or a list stays typing.
     QWidget* focus = QApplication::focusWidget();
-    if (focus && (qobject_cast<QLineEdit*>(focus) || qobject_cast<QComboBox*>(focus) || qobject_cast<QAbstractItemView*>(focus)))
-        return false;
     // A key travels up from the focus to its window: it counts once.
     QWidget* first = focus ? focus : QApplication::activeWindow();
     if (key->isAutoRepeat() || (first && watched != first)) return false;
-    if (key->key() == Qt::Key_F11) {
-        // The board full screen, or in a window.
-        if (FormWindow* board = windowOf("Game")) {
-            board->isFullScreen() ? board->showMaximized() : board->showFullScreen();
-            return true;
-        }
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    const bool escape = key->key() == Qt::Key_Escape;
+    // Typing in a text box or a list stays typing; Enter and Esc still
+    // answer the window.
+    if (focus && !enter && !escape &&
+        (qobject_cast<QLineEdit*>(focus) || qobject_cast<QComboBox*>(focus) || qobject_cast<QAbstractItemView*>(focus)))
         return false;
+    // The window that the key went to is the one the player is in.
+    FormWindow* active = formWindowOf(static_cast<QWidget*>(watched)->window());
+    if (!active) return false;
+    if (key->key() == Qt::Key_F11) {
+        if (active->form().style() != WindowStyle::Board) return false;
+        active->toggleFullScreen();
+        return true;
     }
-    const QKeySequence pressed(key->keyCombination());
-    if (!pressKey(pressed)) return false;
+    if (!pressKey(*active, QKeySequence(key->keyCombination()), focus)) return false;
     afterEvent();
     return true;
 }
 
-bool QtFrontEnd::pressKey(const QKeySequence& key)
+FormWindow* QtFrontEnd::formWindowOf(const QWidget* topLevel) const
 {
-    std::vector<Form*> forms = app_->loadedForms();
-    // The latest window is the one in front.
-    for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
-        for (const auto& c : (*it)->controls()) {
-            if (c->shortcut().empty() || !app_->canReceive(*c)) continue;
-            if (QKeySequence(QString::fromStdString(c->shortcut())) == key ||
-                (c->shortcut() == "Return" && key == QKeySequence(Qt::Key_Enter))) {
+    for (const auto& [instance, window] : windows_)
+        if (window == topLevel) return window;
+    return nullptr;
+}
+
+bool QtFrontEnd::pressKey(FormWindow& window, const QKeySequence& key, QWidget* focus)
+{
+    // The window's own keys only: the menu's letters never act on the board.
+    // The board's dialogs brought up in front of it answer its keys first,
+    // the latest in front.
+    std::vector<Form*> forms{&window.form()};
+    if (window.form().style() == WindowStyle::Board) {
+        std::vector<Form*> loaded = app_->loadedForms();
+        for (auto it = loaded.rbegin(); it != loaded.rend(); ++it)
+            if ((*it)->style() == WindowStyle::Bare && (*it)->visible()) forms.insert(forms.begin(), *it);
+    }
+    const bool enter = key == QKeySequence(Qt::Key_Return) || key == QKeySequence(Qt::Key_Enter);
+    const bool escape = key == QKeySequence(Qt::Key_Escape);
+    for (Form* form : forms) {
+        // Enter presses the button that has the focus, else the default one.
+        if (enter && form == &window.form())
+            if (Control* c = window.controlOfWidget(focus); c && c->kind() == Kind::CommandButton && app_->click(*c))
+                return true;
+        for (const auto& c : form->controls()) {
+            if (!app_->canReceive(*c)) continue;
+            const bool byRole = (enter && c->isDefault()) || (escape && c->isCancel());
+            const bool byKey = !c->shortcut().empty() &&
+                               (QKeySequence(QString::fromStdString(c->shortcut())) == key ||
+                                (c->shortcut() == "Return" && key == QKeySequence(Qt::Key_Enter)));
+            if (byRole || byKey) {
                 app_->click(*c);
                 return true;
             }
         }
     }
+    // Esc closes a dialog that has no cancel button, as its close box does.
+    if (escape && window.form().style() == WindowStyle::Dialog) return app_->closeBox(window.form());
     return false;
 }
 
@@ -167,10 +195,8 @@ void QtFrontEnd::messageBox(const std::string& text, const std::string& title)
 {
     // The windows show the state at this point of the handler.
     sync();
-    QWidget* parent = QApplication::activeWindow();
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title.empty() ? "Zarvana" : title.c_str()),
-                    QString::fromUtf8(text.c_str()), QMessageBox::Ok, parent);
-    box.exec();
+    showMessage(QApplication::activeWindow(), QString::fromUtf8(title.empty() ? "Zarvana" : title.c_str()),
+                QString::fromUtf8(text.c_str()));
 }
 
 void QtFrontEnd::openUrl(const std::string& address)
@@ -178,10 +204,16 @@ void QtFrontEnd::openUrl(const std::string& address)
     // A page of the game's own (help.html) is a file beside the program.
     const std::filesystem::path local = app_->path() / address;
     std::error_code ec;
-    if (address.find(':') == std::string::npos && std::filesystem::exists(local, ec))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(local.string())));
-    else
-        QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromUtf8(address.c_str())));
+    if (address.find(':') == std::string::npos && std::filesystem::exists(local, ec)) {
+        const QString file = QString::fromStdString(local.string());
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+            showMessage(QApplication::activeWindow(), "Help",
+                        "No program could be found to open the help page. It is here:\n" + file);
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromUtf8(address.c_str()))))
+        showMessage(QApplication::activeWindow(), "Help",
+                    "No program could be found to open " + QString::fromUtf8(address.c_str()) + ".");
 }
 
 }  // namespace zv

@@ -38,12 +38,14 @@ public:
     FormWindow* windowOf(const std::string& form) const;
 
 protected:
-    // Keys beside the mouse: a key clicks the control whose key it is, on
-    // the dialog in front first, then on the windows behind it.
+    // Keys beside the mouse: a key clicks the control whose key it is in
+    // the active window (on the board, its dialogs in front first); Enter
+    // the default button, Esc the cancel button.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool pressKey(const QKeySequence& key);
+    bool pressKey(FormWindow& window, const QKeySequence& key, QWidget* focus);
+    FormWindow* formWindowOf(const QWidget* topLevel) const;
     void sync();
     void armClock();
     void tick();

@@ -191,7 +191,10 @@ bool App::keyPress(Control& c, int& keyAscii)
 bool App::closeBox(Form& f)
 {
     if (!canReceive(f)) return false;
-    unload(f.name());
+    Dispatch d(*this);
+    bool cancel = false;
+    f.Form_QueryUnload(cancel);
+    if (!cancel && loadedHere(f)) unload(f.name());
     return true;
 }
 

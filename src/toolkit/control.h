@@ -7,6 +7,7 @@
 // index -1. Whatever a front end shows is read from these properties after
 // every event, so a handler only ever changes the model.
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,6 +57,23 @@ enum class Prop {
 std::optional<Prop> propFromName(std::string_view name);
 
 enum class Align { Left, Center, Right };
+
+class Control;
+
+// A frame that a front end with a chart library draws as a bar chart: one
+// bar a category, its value the number in the caption of its value label
+// (an empty caption is no bar). The frame's own bars, lines and labels are
+// the chart's, drawn by hand where there is no chart library; only the
+// frame's buttons are drawn beside the chart.
+struct BarChart {
+    std::vector<const Control*> valueLabels;
+    std::vector<std::string> categories;
+    // The colour of the bars is that of this control's back colour.
+    const Control* barColour = nullptr;
+    std::string categoryTitle, valueTitle;
+    // Values are shares of 100 (an audience's votes): the axis runs to 100.
+    bool percent = false;
+};
 
 class Control {
 public:
@@ -116,6 +134,11 @@ public:
 
     double fontSize() const { return fontSize_; }
     void setFontSize(double pt) { fontSize_ = pt; }
+    // The font size the control was designed with, for the 1024 x 768
+    // layout, kept when a form is scaled to the screen: a front end that
+    // draws the form at another size keeps its text in proportion with it.
+    double designFontSize() const { return designFontSize_ > 0 ? designFontSize_ : fontSize_; }
+    void keepDesignFontSize() { designFontSize_ = fontSize_; }
     const std::string& fontName() const { return fontName_; }
     void setFontName(std::string n) { fontName_ = std::move(n); }
     bool fontBold() const { return fontBold_; }
@@ -157,6 +180,15 @@ public:
     // it ("A", "Return", "Ctrl+Q"); empty for none.
     const std::string& shortcut() const { return shortcut_; }
     void setShortcut(std::string key) { shortcut_ = std::move(key); }
+    // Command buttons: Enter clicks the default button of the window, Esc
+    // its cancel button.
+    bool isDefault() const { return default_; }
+    void setDefault(bool d) { default_ = d; }
+    bool isCancel() const { return cancel_; }
+    void setCancel(bool c) { cancel_ = c; }
+    // Frames: drawn as a bar chart where the front end can.
+    const BarChart* barChart() const { return barChart_.get(); }
+    void setBarChart(BarChart chart) { barChart_ = std::make_shared<const BarChart>(std::move(chart)); }
 
     // A caption made of two parts separated by a run of blanks, drawn as two
     // columns: the first on the left, the second on the right.
@@ -187,6 +219,7 @@ private:
     std::string picture_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     double fontSize_ = 8.25;
+    double designFontSize_ = 0;
     std::string fontName_ = "Arial";
     bool fontBold_ = false;
     int value_ = 0;
@@ -201,6 +234,9 @@ private:
     bool textShadow_ = false;
     bool columns_ = false;
     std::string shortcut_;
+    bool default_ = false;
+    bool cancel_ = false;
+    std::shared_ptr<const BarChart> barChart_;
     Color borderColor_{0, 0, 0};
 };
 

@@ -41,7 +41,9 @@ void Form::scaleToScreen(bool window)
         width_ = scaled(width_, rw);
         height_ = scaled(height_, rh);
     }
+    scaledToScreen_ = true;
     for (const auto& c : controls_) {
+        c->keepDesignFontSize();
         if (!c->has(Prop::Width)) continue;
         c->setWidth(scaled(c->width(), rw));
         c->setLeft(scaled(c->left(), rw));

@@ -76,14 +76,24 @@ public:
     // Counts every show, so that a front end can bring the window to the
     // front again when it is shown while already visible.
     unsigned showCount() const { return showCount_; }
-    // The control that has the focus, if a handler put it somewhere.
+    // The control that has the focus, if a handler put it somewhere. Every
+    // request is counted, so that a front end moves the focus once when a
+    // handler asks, and leaves it where the player puts it afterwards.
     Control* focus() const { return focus_; }
-    void setFocus(Control& c) { focus_ = &c; }
+    unsigned focusRequests() const { return focusRequests_; }
+    void setFocus(Control& c)
+    {
+        focus_ = &c;
+        ++focusRequests_;
+    }
 
     // The form's own events.
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
     virtual void Form_Unload() {}
+    // The window's close box (or the window manager's close): runs before
+    // the unload, which does not happen when `cancel` is set.
+    virtual void Form_QueryUnload(bool& cancel) { (void)cancel; }
     virtual void Form_MouseMove() {}
 
     // Control events, registered by control name; array elements receive
@@ -111,6 +121,8 @@ public:
     // keeping the integer part (controls without a size, such as timers and
     // lines, are passed over). With `window`, the window's own size too.
     void scaleToScreen(bool window);
+    // Whether the form was laid out for the screen by scaleToScreen.
+    bool scaledToScreen() const { return scaledToScreen_; }
 
 protected:
     VarTable vars_;
@@ -132,6 +144,8 @@ private:
     unsigned showCount_ = 0;
     unsigned long instance_ = 0;
     Control* focus_ = nullptr;
+    unsigned focusRequests_ = 0;
+    bool scaledToScreen_ = false;
 
     std::map<std::string, Handler, std::less<>> click_;
     std::map<std::string, Handler, std::less<>> move_;

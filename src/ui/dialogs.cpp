@@ -21,6 +21,8 @@ void designMessage(Form& f, const char* textLabel, bool okVisible)
     Control& ok = design::button(f, "Command1", {3420, 1740, 1200, 420}, "OK");
     ok.setVisible(okVisible);
     ok.setShortcut("Return");
+    ok.setDefault(true);
+    ok.setCancel(true);
 }
 
 // The first steps of every OK: the lock label's flicker stops.

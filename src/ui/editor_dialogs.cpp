@@ -29,7 +29,7 @@ Delete::Delete(Program& p) : Form(p.app, kName), p_(p)
     prompt.setFontSize(10);
     prompt.setForeColor(RGB(255, 192, 128));
     design::textBox(*this, "Text1", {240, 900, 3000, 360});
-    design::button(*this, "Command1", {3600, 870, 1200, 420}, "OK");
+    design::button(*this, "Command1", {3600, 870, 1200, 420}, "OK").setDefault(true);
     onKeyPress("Text1", [this](int, int& key) { Text1_KeyPress(key); });
     onClick("Command1", [this](int) { Command1_Click(); });
 }
@@ -87,8 +87,8 @@ frmRestore::frmRestore(Program& p) : Form(p.app, kName), p_(p)
                                      "want to restore default questions?");
     warning.setFontSize(10);
     warning.setForeColor(RGB(255, 192, 128));
-    design::button(*this, "Command1", {1560, 1440, 1200, 420}, "Yes");
-    design::button(*this, "Command2", {3240, 1440, 1200, 420}, "No");
+    design::button(*this, "Command1", {1560, 1440, 1200, 420}, "Yes").setDefault(true);
+    design::button(*this, "Command2", {3240, 1440, 1200, 420}, "No").setCancel(true);
     onClick("Command1", [this](int) { Command1_Click(); });
     onClick("Command2", [this](int) { Command2_Click(); });
 }

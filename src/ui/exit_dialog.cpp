@@ -16,8 +16,12 @@ frmExit::frmExit(Program& p) : Form(p.app, kName), p_(p)
     Control& question = design::label(*this, "Label1", {1680, 360, 4080, 840}, "Are you sure that you want to exit?");
     question.setForeColor(RGB(255, 192, 128));
     question.setAlignment(Align::Center);
-    design::button(*this, "Command1", {2160, 1500, 1200, 420}, "Yes").setShortcut("Y");
-    design::button(*this, "Command2", {3720, 1500, 1200, 420}, "No").setShortcut("N");
+    Control& yes = design::button(*this, "Command1", {2160, 1500, 1200, 420}, "Yes");
+    yes.setShortcut("Y");
+    yes.setDefault(true);
+    Control& no = design::button(*this, "Command2", {3720, 1500, 1200, 420}, "No");
+    no.setShortcut("N");
+    no.setCancel(true);
     onClick("Command1", [this](int) { Command1_Click(); });
     onClick("Command2", [this](int) { Command2_Click(); });
 }

@@ -57,6 +57,14 @@ void designPollPanel(Form& f)
     }
     design::in(frame, design::line(f, "Line1", 240, 120, 240, 1560, RGB(0, 0, 0)));
     design::in(frame, design::line(f, "Line2", 240, 1560, 2760, 1560, RGB(0, 0, 0)));
+    BarChart chart;
+    for (int i = 0; i < 4; ++i) {
+        chart.valueLabels.push_back(&f.ctl("Label" + std::to_string(i + 10)));
+        chart.categories.push_back(letters[i]);
+    }
+    chart.barColour = &f.ctl("Shape5");
+    chart.percent = true;
+    frame.setBarChart(std::move(chart));
 }
 
 void designAdvicePanel(Form& f)

@@ -73,7 +73,7 @@ Rules::Rules(Program& p) : Form(p.app, kName), p_(p)
     breakUp.setForeColor(RGB(255, 110, 0));
     breakUp.setVisible(false);
     design::in(breakUp, design::image(*this, "Image1", {1560, 420, 6000, 6000}));
-    design::in(breakUp, design::button(*this, "Command2", {7800, 7320, 1080, 420}, "Close"));
+    design::in(breakUp, design::button(*this, "Command2", {7800, 7320, 1080, 420}, "Close")).setCancel(true);
 
     // The lifelines, over the rules.
     Control& lifelines = design::frame(*this, "Frame3", {240, 120, 9120, 7920}, "");
@@ -97,9 +97,12 @@ Rules::Rules(Program& p) : Form(p.app, kName), p_(p)
          "Phone-A-Friend: The contestant has thirty seconds to read the four choices to the friend who must select an "
          "answer before the time runs out.",
          lifelines);
-    design::in(lifelines, design::button(*this, "Command3", {7800, 7320, 1080, 420}, "Close"));
+    design::in(lifelines, design::button(*this, "Command3", {7800, 7320, 1080, 420}, "Close")).setCancel(true);
 
-    design::button(*this, "Command1", {4200, 8220, 1200, 420}, "OK");
+    // Enter and Esc close the rules; Esc closes an open panel first.
+    Control& ok = design::button(*this, "Command1", {4200, 8220, 1200, 420}, "OK");
+    ok.setDefault(true);
+    ok.setCancel(true);
 
     onClick("Label4", [this](int) { Label4_Click(); });
     onClick("Label9", [this](int) { Label9_Click(); });
@@ -162,7 +165,9 @@ About::About(Program& p) : Form(p.app, kName), p_(p)
     Control& folder = label("Label8", {240, 4860, 6720, 300}, "", 8, kText);
     folder.setCaption("Your questions are kept in " + (p.app.path() / "imp.zrv").string());
     folder.setAlignment(Align::Center);
-    design::button(*this, "Command1", {3000, 5280, 1200, 420}, "OK");
+    Control& ok = design::button(*this, "Command1", {3000, 5280, 1200, 420}, "OK");
+    ok.setDefault(true);
+    ok.setCancel(true);
     design::timer(*this, "Timer1", 200, true);
 
     onTimer("Timer1", [this] { Timer1_Timer(); });

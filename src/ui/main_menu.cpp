@@ -81,6 +81,15 @@ void Main::clearHover()
 
 void Main::Form_MouseMove() { clearHover(); }
 
+void Main::Form_QueryUnload(bool& cancel)
+{
+    // Closing the menu's window ends the program as its Exit does: closing
+    // only the menu would leave the board or the editor running, unseen
+    // once hidden, and holding the single-copy lock.
+    cancel = true;
+    Label4_Click();
+}
+
 void Main::Timer1_Timer()
 {
     const std::pair<const char*, bool> labels[] = {{"Label1", HoverPlay},    {"Label2", HoverEditor},

@@ -15,6 +15,7 @@ public:
 
     void Form_Load() override;
     void Form_MouseMove() override;
+    void Form_QueryUnload(bool& cancel) override;
     void Timer1_Timer();
     void Label1_Click();  // Play The Game
     void Label2_Click();  // Question Editor

@@ -44,7 +44,7 @@ frmOptions::frmOptions(Program& p) : Form(p.app, kName), p_(p)
         c->setForeColor(text);
         c->setBackColor(panel);
     }
-    design::button(*this, "Command1", {2100, 3720, 1200, 420}, "OK");
+    design::button(*this, "Command1", {2100, 3720, 1200, 420}, "OK").setDefault(true);
 
     // The design-time choices are the defaults.
     ctl("Option2").setValue(1);

@@ -83,7 +83,16 @@ Question::Question(Program& p) : Form(p.app, kName), p_(p)
         l.setForeColor(kText);
         l.setAlignment(Align::Center);
     }
-    inFrame(design::button(*this, "Command3", {9480, 2040, 1200, 420}, "Close"));
+    inFrame(design::button(*this, "Command3", {9480, 2040, 1200, 420}, "Close")).setCancel(true);
+    BarChart chart;
+    for (int i = 0; i < 15; ++i) {
+        chart.valueLabels.push_back(&ctl("Label10", i));
+        chart.categories.push_back(std::to_string(i + 1));
+    }
+    chart.barColour = &ctl("Shape1", 0);
+    chart.categoryTitle = "Level Number";
+    chart.valueTitle = "No. Of Questions";
+    frame.setBarChart(std::move(chart));
 
     onClick("add1", [this](int) { add1_Click(); });
     onClick("deletedata", [this](int) { deletedata_Click(); });

@@ -1,0 +1,112 @@
+#include "qt/bar_chart_view.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QGraphicsLayout>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace zv {
+
+namespace {
+
+QColor qcolor(Color c) { return QColor(c.r, c.g, c.b); }
+
+// Dark text on a light panel, light text on a dark one.
+QColor textOn(Color back)
+{
+    const double light = 0.299 * back.r + 0.587 * back.g + 0.114 * back.b;
+    return light > 140 ? QColor(20, 20, 40) : QColor(255, 220, 170);
+}
+
+double valueOf(const Control& label)
+{
+    try {
+        return std::max(0.0, std::stod(label.caption()));
+    } catch (...) {
+        return 0;  // an empty caption: no bar
+    }
+}
+
+}  // namespace
+
+BarChartView::BarChartView(const Control& frame, QWidget* parent)
+    : QWidget(parent), frame_(frame), chart_(*frame.barChart()), view_(new QChartView(this)), qchart_(new QChart),
+      set_(new QBarSet(QString())), categories_(new QBarCategoryAxis), values_(new QValueAxis)
+{
+    auto* series = new QBarSeries;
+    series->append(set_);
+    series->setBarWidth(0.6);
+    series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    series->setLabelsFormat(chart_.percent ? "@value%" : "@value");
+    series->setLabelsPrecision(3);
+    qchart_->addSeries(series);
+    for (const std::string& c : chart_.categories) categories_->append(QString::fromStdString(c));
+    if (!chart_.categoryTitle.empty()) categories_->setTitleText(QString::fromStdString(chart_.categoryTitle));
+    if (!chart_.valueTitle.empty()) values_->setTitleText(QString::fromStdString(chart_.valueTitle));
+    values_->setLabelFormat("%d");
+    qchart_->addAxis(categories_, Qt::AlignBottom);
+    qchart_->addAxis(values_, Qt::AlignLeft);
+    series->attachAxis(categories_);
+    series->attachAxis(values_);
+    qchart_->legend()->hide();
+    qchart_->setBackgroundRoundness(0);
+    qchart_->layout()->setContentsMargins(0, 0, 0, 0);
+    qchart_->setMargins(QMargins(4, 4, 4, 2));
+    view_->setChart(qchart_);
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->setFrameShape(QFrame::NoFrame);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+    // The chart only shows: the pointer belongs to the frame beneath.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void BarChartView::refresh(double textScale)
+{
+    std::vector<double> values;
+    for (const Control* label : chart_.valueLabels) values.push_back(valueOf(*label));
+    if (values == shown_ && textScale == textScale_) return;
+    shown_ = values;
+    textScale_ = textScale;
+
+    const Color back = frame_.backColor();
+    const QColor text = textOn(back);
+    qchart_->setBackgroundBrush(qcolor(back));
+    view_->setBackgroundBrush(qcolor(back));
+    qchart_->setPlotAreaBackgroundVisible(false);
+    set_->remove(0, set_->count());
+    for (double v : values) set_->append(v);
+    if (chart_.barColour) set_->setColor(qcolor(chart_.barColour->backColor()));
+    set_->setBorderColor(text);
+    set_->setLabelColor(text);
+    QFont labels("Arial");
+    labels.setPointSizeF(7.5 * textScale);
+    QFont titles("Arial");
+    titles.setPointSizeF(8 * textScale);
+    titles.setBold(true);
+    set_->setLabelFont(labels);
+    for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(categories_), static_cast<QAbstractAxis*>(values_)}) {
+        axis->setLabelsColor(text);
+        axis->setLabelsFont(labels);
+        axis->setTitleBrush(text);
+        axis->setTitleFont(titles);
+        axis->setLinePenColor(text);
+        axis->setGridLineColor(QColor(text.red(), text.green(), text.blue(), 50));
+    }
+    categories_->setLabelsFont(titles);
+    // Room above the highest bar for its value; a share never passes 100.
+    const double top = values.empty() ? 1 : *std::max_element(values.begin(), values.end());
+    const double max = chart_.percent ? 100 : std::max(5.0, std::ceil(top * 1.2 / 5) * 5);
+    values_->setRange(0, max);
+    values_->setTickCount(chart_.percent ? 3 : 6);
+}
+
+}  // namespace zv
