@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QStringList>
@@ -63,11 +64,13 @@ void showMessage(QWidget* parent, const QString& title, const QString& text)
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     layout->addWidget(buttons);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    buttons->button(QDialogButtonBox::Ok)->setIcon(QIcon());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     buttons->button(QDialogButtonBox::Ok)->setFocus();
     // Wide enough for the whole title, and for a short text on one line.
     const int titleWidth = QFontMetrics(box.font()).horizontalAdvance(title) + kTitleRoom;
     const int textWidth = std::min(QFontMetrics(label->font()).horizontalAdvance(text) + 48, 480);
-    box.setMinimumWidth(std::max({300, titleWidth, textWidth}));
+    label->setMinimumWidth(std::max({300, titleWidth, textWidth}) - 48);
     box.setModal(true);
     box.exec();
 }

@@ -504,7 +504,8 @@ void FormWindow::sync()
 void FormWindow::keepPanelsApart()
 {
     // Two panels shown side by side never cover each other: a later one
-    // that would overlap an earlier one is drawn just beside it.
+    // that would cover the edge of an earlier one is drawn just beside it.
+    // A panel laid over another on purpose (the Rules' pages) stays.
     std::vector<QWidget*> shown;
     for (const auto& c : form_.controls()) {
         if (c->kind() != Kind::Frame || c->container()) continue;
@@ -512,8 +513,11 @@ void FormWindow::keepPanelsApart()
         if (it == views_.end() || !c->visible()) continue;
         QWidget* w = it->second.widget;
         QRect r(scaled(c->left(), sx_), scaled(c->top(), sy_), w->width(), w->height());
-        for (QWidget* earlier : shown)
-            if (earlier->geometry().intersects(r)) r.moveLeft(earlier->geometry().right() + 1 + r.width() / 40);
+        for (QWidget* earlier : shown) {
+            const QRect overlap = earlier->geometry().intersected(r);
+            if (!overlap.isEmpty() && overlap.width() < r.width() / 4)
+                r.moveLeft(earlier->geometry().right() + 1 + r.width() / 40);
+        }
         if (r.topLeft() != w->pos()) w->move(r.topLeft());
         shown.push_back(w);
     }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "bank/board_limits.h"
 #include "bank/maintenance.h"
 #include "ui/design_kit.h"
 
@@ -147,6 +148,7 @@ void Question::add1_Click()
             return;
         }
     }
+    if (tooLongForTheBoard()) return;
     const std::string written =
         AddQuestion(p_.bank, ctl("Text1").text(),
                     {ctl("Options", 0).text(), ctl("Options", 1).text(), ctl("Options", 2).text(), ctl("Options", 3).text()},
@@ -161,6 +163,32 @@ void Question::add1_Click()
     resetLists();
     setFocus(ctl("Text1"));
     ListQuestions();
+}
+
+bool Question::tooLongForTheBoard()
+{
+    // The board shrinks a long text and at last cuts it: the player hears
+    // of it before saving, and a second Add keeps the text as it is.
+    std::string warning;
+    const std::string& question = ctl("Text1").text();
+    if (shownLength(question) > kMaxQuestionChars)
+        warning += "The question has " + std::to_string(shownLength(question)) + " characters; the board shows " +
+                   std::to_string(kMaxQuestionChars) + " in full.\n";
+    for (int i = 0; i < 4; ++i) {
+        const std::string& option = ctl("Options", i).text();
+        if (shownLength(option) > kMaxOptionChars)
+            warning += std::string("Option ") + static_cast<char>('A' + i) + " has " +
+                       std::to_string(shownLength(option)) + " characters; the board shows " +
+                       std::to_string(kMaxOptionChars) + " in full.\n";
+    }
+    std::string texts = question;
+    for (int i = 0; i < 4; ++i) texts += '\n' + ctl("Options", i).text();
+    if (warning.empty() || texts == warnedTexts_) return false;
+    warnedTexts_ = texts;
+    p_.app.msgBox(warning + "Shorten it, or press Add again to save it as it is: the board will draw it smaller "
+                            "and may cut it short.",
+                  "Question Validator");
+    return true;
 }
 
 void Question::deletedata_Click() { p_.app.show("Delete"); }

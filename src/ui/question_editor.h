@@ -27,6 +27,10 @@ public:
 
 private:
     void resetLists();
+    // Says so, once for the same texts, when a text is longer than the board
+    // shows whole; true when Add should stop there.
+    bool tooLongForTheBoard();
+    std::string warnedTexts_;
     Program& p_;
 };
 
