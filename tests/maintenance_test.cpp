@@ -186,3 +186,36 @@ TEST(Editor, AnAddedQuestionIsPlayed)
 
 }  // namespace
 }  // namespace zv
+
+namespace zv {
+namespace {
+
+TEST(Editor, ATextLongerThanTheBoardShowsIsSavedOnlyOnASecondAdd)
+{
+    test::Session run;
+    run.start();
+    const std::string question(161, 'q');
+    const std::string fill = "\ntext Question.Options(0) " + std::string(41, 'a') +
+                             "\ntext Question.Options(1) Two\ntext Question.Options(2) Three\n"
+                             "text Question.Options(3) Four\ntext Question.Combo1 C\ntext Question.Combo2 1";
+    run("click Main.Label2\ntext Question.Text1 " + question + fill);
+    EXPECT_EQ(run("click Question.add1"),
+              "msgbox [Question Validator]: The question has 161 characters; the board shows 160 in full.\n"
+              "Option A has 41 characters; the board shows 40 in full.\n"
+              "Shorten it, or press Add again to save it as it is: the board will draw it smaller and may cut it "
+              "short.\n");
+    EXPECT_FALSE(run.folder().exists("imp.zrv") && !run.folder().read("imp.zrv").empty());
+    // The same texts again: saved as they are.
+    EXPECT_EQ(run("click Question.add1"), "");
+    EXPECT_NE(run.folder().read("imp.zrv").find(question), std::string::npos);
+    // A question of exactly 160 characters (UTF-8 letters count once) needs no second Add.
+    std::string fits;
+    for (int i = 0; i < 80; ++i) fits += "\xC3\xA9" "e";
+    run("text Question.Text1 " + fits + "\ntext Question.Options(0) A\ntext Question.Options(1) B\ntext Question.Options(2) C\n"
+        "text Question.Options(3) D\ntext Question.Combo1 A\ntext Question.Combo2 2");
+    EXPECT_EQ(run("click Question.add1"), "");
+    EXPECT_NE(run.folder().read("imp.zrv").find(fits), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zv

@@ -56,6 +56,23 @@ TEST(MainMenu, ExitRemovesTheWorkingCopiesAndEndsTheProgram)
     EXPECT_TRUE(run.app().ended());
 }
 
+TEST(MainMenu, ClosingTheMenuWindowEndsTheProgramAsExitDoes)
+{
+    // Whatever else is open, closing the menu must not leave a program
+    // running without its menu (and holding the single-copy lock).
+    const char* opened[] = {"click Main.Label1\nclick Game.lblStart", "click Main.Label2", "click Main.Label6",
+                            "click Main.Label3", "click Main.Label1\nclick Main.Label2\nclick Main.Label6"};
+    for (const char* open : opened) {
+        Session run(test::crlf({test::record(1, "Q", "A", "1")}));
+        run.start();
+        run(open);
+        run("close Main");
+        EXPECT_TRUE(run.app().loadedForms().empty()) << open;
+        EXPECT_TRUE(run.app().ended()) << open;
+        EXPECT_FALSE(run.folder().exists("q2.zrv")) << open;
+    }
+}
+
 TEST(Options, OkWritesExactlyTheThreeChosenLines)
 {
     Session run;
