@@ -139,7 +139,7 @@ void Game::lblStart_Click()
     QCount = copy.count;
     PickNo = pickOf(QCount, p_.app.rnd());
     if (p_.bank.isEmpty(bankfile::kDrawCopy)) {
-        p_.app.load("Message3").ctl("lblCaption").setCaption("No question(s) present for this level");
+        setDialogText("Message3", "lblCaption", "No question(s) present for this level");
         p_.app.show("Message3");
         reportSkippedLines(copy.skipped);
         return;

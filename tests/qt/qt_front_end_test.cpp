@@ -91,7 +91,7 @@ private slots:
             press(board, Qt::Key_L);
             if (level < 15) press(fe.windowOf("Message3"), Qt::Key_Return);
         }
-        QCOMPARE(QString::fromStdString(fe.app().load("Result").ctl("Label1").caption()),
+        QCOMPARE(QString::fromStdString(fe.app().load("Result")->ctl("Label1").caption()),
                  QString("Congratulations, you have won 1 Crore Rupees."));
         press(fe.windowOf("Result"), Qt::Key_Return);
         QVERIFY(game.lblStart.visible());
