@@ -29,6 +29,7 @@ public:
 private:
     void clearHover();
     void showIfBuilt(const char* form);
+    void removeWorkingCopies();
     Program& p_;
 };
 
