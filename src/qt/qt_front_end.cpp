@@ -178,10 +178,15 @@ void QtFrontEnd::openUrl(const std::string& address)
     // A page of the game's own (help.html) is a file beside the program.
     const std::filesystem::path local = app_->path() / address;
     std::error_code ec;
-    if (address.find(':') == std::string::npos && std::filesystem::exists(local, ec))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(local.string())));
-    else
+    if (address.find(':') == std::string::npos && std::filesystem::exists(local, ec)) {
+        // Through UTF-8, as the folder's name came from Qt (qt/gui.cpp): a
+        // plain std::string is in the Windows code page.
+        const std::u8string file = local.u8string();
+        QDesktopServices::openUrl(
+            QUrl::fromLocalFile(QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()))));
+    } else {
         QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromUtf8(address.c_str())));
+    }
 }
 
 }  // namespace zv
