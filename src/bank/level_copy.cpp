@@ -12,8 +12,8 @@ LevelCopy copyLevel(const BankFolder& bank, std::string_view copy, int level, Le
     LevelCopy result;
     bank.ensureExists(bankfile::kBank);
     result.bankEmpty = bank.isEmpty(bankfile::kBank);
-    LineWriter out(bank.file(copy), LineWriter::Mode::Overwrite);
-    BlockLines in(bank.file(bankfile::kBank));
+    LineWriter out(bank, copy, LineWriter::Mode::Overwrite);
+    BlockLines in(bank.files(), bank.file(bankfile::kBank));
     LastRecord last;
     std::string_view lastMatch;
     const std::string levelText = std::to_string(level);
@@ -51,8 +51,8 @@ LevelTally tallyLevels(const BankFolder& bank, std::string_view copy, QuestionRe
 {
     LevelTally tally;
     bank.ensureExists(bankfile::kBank);
-    LineWriter out(bank.file(copy), LineWriter::Mode::Overwrite);
-    BlockLines in(bank.file(bankfile::kBank));
+    LineWriter out(bank, copy, LineWriter::Mode::Overwrite);
+    BlockLines in(bank.files(), bank.file(bankfile::kBank));
     LastRecord last;
     std::array<std::string, 16> lastOfLevel;
     std::array<std::string_view, 16> pending{};
@@ -104,7 +104,7 @@ std::string describeSkippedLines(const std::vector<std::size_t>& lines)
 
 std::optional<std::string> readLine(const BankFolder& bank, std::string_view file, std::size_t n)
 {
-    LineReader in(bank.file(file));
+    LineReader in(bank, file);
     std::string_view line;
     while (in.next(line))
         if (in.lineNumber() == n) return std::string(line);
@@ -113,7 +113,7 @@ std::optional<std::string> readLine(const BankFolder& bank, std::string_view fil
 
 std::size_t countLines(const BankFolder& bank, std::string_view file)
 {
-    LineReader in(bank.file(file));
+    LineReader in(bank, file);
     std::string_view line;
     while (in.next(line)) {
     }

@@ -1,7 +1,9 @@
 #include "bank/maintenance.h"
 
 #include <cstdio>
+#include <memory>
 #include <system_error>
+#include <vector>
 
 #include "bank/level_copy.h"
 
@@ -77,7 +79,7 @@ std::vector<std::string> listRows(const BankFolder& bank)
     bank.ensureExists(bankfile::kBank);
     std::vector<std::string> rows{kListHeader};
     QuestionRecord rec;
-    LineReader in(bank.file(bankfile::kBank));
+    LineReader in(bank, bankfile::kBank);
     std::string_view line;
     const std::string gap(11, ' ');
     while (in.next(line)) {
@@ -96,9 +98,9 @@ std::array<int, 15> countPerLevel(const BankFolder& bank, QuestionRecord& rec)
 
 bool DeleteQuestion(const BankFolder& bank, double number, const StepHook& hook)
 {
-    LineWriter out(bank.file(bankfile::kRebuilt), LineWriter::Mode::Truncate);
+    LineWriter out(bank, bankfile::kRebuilt, LineWriter::Mode::Truncate);
     step(hook, "emptied old.zrv");
-    LineReader in(bank.file(bankfile::kBank));
+    LineReader in(bank, bankfile::kBank);
     QuestionRecord rec;
     std::string_view line;
     while (in.next(line)) {
@@ -137,26 +139,28 @@ bool CommitDelete(const BankFolder& bank, const StepHook& hook)
 bool replaceWithCopy(const BankFolder& bank, std::string_view from, std::string_view to, const StepHook& hook)
 {
     const std::string temp = std::string(to) + ".new";
-    std::FILE* in = openFile(bank.file(from), "rb");
+    std::error_code ec;
+    std::unique_ptr<File> in = bank.files().open(bank.file(from), OpenMode::Read, ec);
     if (!in) return false;
-    std::FILE* out = openFile(bank.file(temp), "wb");
-    if (!out) {
-        std::fclose(in);
-        return false;
-    }
+    std::unique_ptr<File> out = bank.files().open(bank.file(temp), OpenMode::Truncate, ec);
+    if (!out) return false;
     bool ok = true;
-    char buffer[1 << 16];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
-        if (!writeBytes(out, buffer, got)) {
-            ok = false;
-            break;
+    std::vector<char> buffer(std::size_t{1} << 16);
+    for (;;) {
+        const std::size_t got = in->read(buffer.data(), buffer.size());
+        if (got > 0) {
+            if (!out->write(buffer.data(), got)) {
+                ok = false;
+                break;
+            }
+            step(hook, "copied a block");
         }
-        step(hook, "copied a block");
+        if (got < buffer.size()) break;
     }
-    if (std::ferror(in)) ok = false;
-    std::fclose(in);
-    if (std::fclose(out) != 0) ok = false;
+    if (in->error()) ok = false;
+    in.reset();
+    if (!out->close()) ok = false;
+    out.reset();
     ok = ok && flushToDisk(bank.file(temp));
     if (ok) step(hook, "flushed the copy");
     if (!ok || !renameOver(bank, temp, to)) {
@@ -185,23 +189,26 @@ bool RestoreDefaultBank(const BankFolder& bank, const StepHook& hook)
 std::string AddQuestion(const BankFolder& bank, const std::string& question, const std::array<std::string, 4>& options,
                         const std::string& answer, const std::string& level)
 {
-    std::string line = std::to_string(countLines(bank, bankfile::kBank) + 1);
+    std::size_t lines = 0;
+    bool lastEnded = false;
+    {
+        LineReader in(bank, bankfile::kBank);
+        std::string_view l;
+        while (in.next(l)) {
+        }
+        lines = in.lineNumber();
+        lastEnded = in.lastLineEnded();
+    }
+    std::string line = std::to_string(lines + 1);
     line += "," + EscapeCommas(trimBlanks(question));
     for (const auto& o : options) line += "," + EscapeCommas(trimBlanks(o));
     line += "," + answer + "," + level;
     // A bank whose last line has no line end (edited elsewhere) gets one
     // first, so that the new question starts a line of its own.
-    bool unfinished = false;
-    if (!bank.isEmpty(bankfile::kBank)) {
-        std::FILE* f = openFile(bank.file(bankfile::kBank), "rb");
-        if (f) {
-            unfinished = std::fseek(f, -1, SEEK_END) == 0 && std::fgetc(f) != '\n';
-            std::fclose(f);
-        }
-    }
+    const bool unfinished = !bank.isEmpty(bankfile::kBank) && !lastEnded;
     std::error_code ec;
     const auto sizeBefore = std::filesystem::file_size(bank.file(bankfile::kBank), ec);
-    LineWriter out(bank.file(bankfile::kBank), LineWriter::Mode::Append);
+    LineWriter out(bank, bankfile::kBank, LineWriter::Mode::Append);
     if (!out.isOpen()) return {};
     if (unfinished) out.write("");
     out.write(line);
