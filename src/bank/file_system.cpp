@@ -21,6 +21,21 @@ std::error_code lastSystemError()
     return e ? std::error_code(e, std::generic_category()) : std::make_error_code(std::errc::io_error);
 }
 
+std::string plainReason(std::error_code error)
+{
+    if (error == std::errc::no_space_on_device || error == std::errc::file_too_large) return "the disk is full";
+#ifdef EDQUOT
+    if (error.category() == std::generic_category() && error.value() == EDQUOT) return "the disk is full";
+#endif
+    if (error == std::errc::read_only_file_system) return "the disk is read-only";
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
+        return "permission denied";
+    if (error == std::errc::io_error) return "the disk reported an error";
+    std::string words = error.message();
+    if (!words.empty() && words[0] >= 'A' && words[0] <= 'Z') words[0] = static_cast<char>(words[0] - 'A' + 'a');
+    return words;
+}
+
 namespace {
 
 class SystemFile : public File {

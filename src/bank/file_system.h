@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <system_error>
 
 namespace zv {
@@ -47,6 +48,10 @@ FileSystem& systemFiles();
 // Opens a file with an fopen mode ("rb", "ab" ...), by its wide name on
 // Windows so that any folder name works; null when it cannot be opened.
 std::FILE* openFile(const std::filesystem::path& file, const char* mode);
+
+// Why a file could not be read or written, as the player is told it: "the
+// disk is full", "permission denied", or else the system's own words.
+std::string plainReason(std::error_code error);
 
 // The error the C library reported last, never "no error": a failure it did
 // not explain is an input/output error.

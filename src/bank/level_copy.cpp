@@ -43,7 +43,8 @@ LevelCopy copyLevel(const BankFolder& bank, std::string_view copy, int level, Le
     if (!lastMatch.empty()) lastJoined.assign(lastMatch);
     last.applyTo(rec);
     result.lastSplit = last.lastSplit();
-    result.copyFailed = !out.close();
+    result.readError = in.error();
+    if (!out.close()) result.copyError = out.error();
     return result;
 }
 
@@ -84,7 +85,8 @@ LevelTally tallyLevels(const BankFolder& bank, std::string_view copy, QuestionRe
             break;
         }
     last.applyTo(rec);
-    tally.copyFailed = !out.close();
+    tally.readError = in.error();
+    if (!out.close()) tally.copyError = out.error();
     return tally;
 }
 
@@ -102,12 +104,14 @@ std::string describeSkippedLines(const std::vector<std::size_t>& lines)
     return text;
 }
 
-std::optional<std::string> readLine(const BankFolder& bank, std::string_view file, std::size_t n)
+std::optional<std::string> readLine(const BankFolder& bank, std::string_view file, std::size_t n,
+                                    std::error_code* error)
 {
     LineReader in(bank, file);
     std::string_view line;
     while (in.next(line))
         if (in.lineNumber() == n) return std::string(line);
+    if (error) *error = in.error();
     return std::nullopt;
 }
 

@@ -92,10 +92,14 @@ void Delete::Command1_Click()
     // rebuilt bank would number every question one lower, starting at 0:
     // the bank is left alone, as for a number past the last question.
     const bool namesAQuestion = p_.m.DeleteNo >= 1 && std::isfinite(p_.m.DeleteNo);
-    if (namesAQuestion && (!DeleteQuestion(p_.bank, p_.m.DeleteNo) || !CommitDelete(p_.bank))) {
-        p_.bank.remove(bankfile::kRebuilt);
-        p_.app.msgBox(kBankNotWritten);
-        return;
+    if (namesAQuestion) {
+        BankResult done = DeleteQuestion(p_.bank, p_.m.DeleteNo);
+        if (done) done = CommitDelete(p_.bank);
+        if (!done) {
+            p_.bank.remove(bankfile::kRebuilt);
+            p_.app.msgBox(bankFailure(done));
+            return;
+        }
     }
     refreshEditorList(p_);
     p_.app.unload(kName);
@@ -124,7 +128,12 @@ frmRestore::frmRestore(Program& p) : Form(p.app, kName), p_(p)
 void frmRestore::Command1_Click()
 {
     p_.app.unload(kName);
-    if (!RestoreDefaultBank(p_.bank)) {
+    const BankResult restored = RestoreDefaultBank(p_.bank);
+    if (restored.fault == BankResult::Fault::Read) {
+        p_.app.msgBox(bankFailure(restored));
+        return;
+    }
+    if (!restored) {
         p_.app.msgBox("Unable to restore, please get a fresh copy of the software.");
         return;
     }
