@@ -104,5 +104,19 @@ TEST(UnreadableBank, ADefaultBankThatCannotBeReadRestoresNothing)
     EXPECT_FALSE(run.folder().exists("imp.zrv.new"));
 }
 
+TEST(UnreadableBank, TheBankCheckAtLoadSaysSoRatherThanNameLevelsAsMissing)
+{
+    std::string bank;
+    for (int level = 1; level <= 15; ++level)
+        bank += test::record(level, "Q" + std::to_string(level), "A", std::to_string(level)) + "\r\n";
+    Session run(bank, test::crlf({"opt2", "chk0", "chk2_1"}));
+    run.start();
+    FaultyFiles files;
+    run.program().bank.setFiles(files);
+    files.failRead("imp.zrv", 1);
+    EXPECT_EQ(run("click Main.Label1"), "msgbox: The question bank could not be read (the disk reported an error).\n");
+    EXPECT_EQ(run.app().find("Game"), nullptr);
+}
+
 }  // namespace
 }  // namespace zv
