@@ -44,6 +44,21 @@ TEST(GameStart, ADrawOfThreeTakesOneNumberAndAHalfPicksTheSecond)
     EXPECT_EQ(run.game().lblQuestion.caption(), "First, one");
 }
 
+TEST(GameStart, ANumberThatIsOneInSinglePrecisionDrawsTheLastQuestionNotOnePast)
+{
+    // 0.99999999 is below 1, but in single precision it is 1.0: three times
+    // it, plus 1, would be a fourth question of three.
+    Session run(crlf({record(1, "First", "A", "1"), record(2, "Second", "B", "1"), record(3, "Third", "C", "1"),
+                      record(4, "Two first", "A", "2"), record(5, "Two second", "B", "2")}));
+    run.startBoard();
+    EXPECT_EQ(run("rng 0.99999999\nclick Game.lblStart\nget Game.lblQuestion Caption\nvar PickNo"),
+              "Game.lblQuestion.Caption = Third\nPickNo = 3\n");
+    run.app().random().queue({0.99999999});
+    run.app().run([&] { run.game().NextQuestion(); });
+    EXPECT_EQ(run.game().lblQuestion.caption(), "Two second");
+    EXPECT_EQ(run.game().lblCorrect.caption(), "B");
+}
+
 TEST(GameStart, StartResetsTheBoardForANewGame)
 {
     Session run(fullBank());

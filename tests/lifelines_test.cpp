@@ -123,7 +123,7 @@ TEST_F(Lifelines, TheHostTrustsTheAudienceInTheMiddleAndEitherOfItsTopTwoHighUp)
         run->app().random().queue({impulse});
         g().kTimes = 3;
         g().Command1_Click();
-        return run->app().load("Message3").ctl("lblCaption").caption();
+        return run->app().load("Message3")->ctl("lblCaption").caption();
     };
     EXPECT_EQ(ask(6, "C", 10, 20, 60, 10, 0.5), "You are at least risk, lock Kar diya jai.");
     EXPECT_EQ(ask(11, "B", 10, 20, 60, 10, 0.5),

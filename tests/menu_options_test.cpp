@@ -41,19 +41,57 @@ TEST(MainMenu, AHoveredLabelTakesThreeNumbersATickAndRestsWhenLeft)
               "Main.Label5.ForeColor = 255,192,128\nMain.Label6.ForeColor = 255,192,128\n");
 }
 
-TEST(MainMenu, ExitRemovesTheWorkingCopiesAndEndsTheProgram)
+// Exit from the menu in every game type and in every state a game can be
+// in: no working copy is left, whatever closing the windows does.
+struct ExitState {
+    const char* config;  // the game type
+    const char* steps;   // from the menu to the state
+};
+
+const char* const kBlinking = "opt1\r\nchk1\r\nchk2_1\r\n";
+const char* const kZrvLike = "opt2\r\nchk1\r\nchk2_1\r\n";
+const char* const kFast = "opt3\r\nchk1\r\nchk2_1\r\n";
+
+const ExitState kExitStates[] = {
+    {kZrvLike, ""},
+    {kZrvLike, "click Main.Label1"},
+    {kZrvLike, "click Main.Label1\nclick Game.lblStart"},
+    {kZrvLike, "click Main.Label1\nclick Game.lblStart\nclick Game.lblB\nclick Game.lblLock"},
+    // A right verdict waiting: closing Message draws the next question.
+    {kZrvLike, "click Main.Label1\nclick Game.lblStart\nclick Game.lblB\nclick Game.lblLock\nwait 1000"},
+    {kZrvLike, "click Main.Label1\nclick Game.lblStart\nclick Game.lblA\nclick Game.lblLock\nwait 1000"},
+    {kZrvLike, "click Main.Label1\nclick Game.lblStart\nclick Game.lblKya"},
+    {kZrvLike, "click Main.Label1\nclick Game.lblStart\nclick Game.lblExit"},
+    {kZrvLike, "click Main.Label1\nclick Game.lblStart\nclick Game.lblWith"},
+    {kBlinking, "click Main.Label1\nclick Game.lblStart\nclick Game.lblB\nclick Game.lblLock\nwait 2000"},
+    {kBlinking, "click Main.Label1\nclick Game.lblStart\nclick Game.lblB\nclick Game.lblLock\nwait 4000"},
+    {kBlinking, "click Main.Label1\nclick Game.lblStart\nclick Game.lblA\nclick Game.lblLock\nwait 4000"},
+    {kBlinking, "click Main.Label1\nclick Game.lblStart\nclick Game.lblLock"},
+    {kFast, "click Main.Label1\nclick Game.lblStart\nclick Game.lblB\nclick Game.lblLock"},
+    {kFast, "click Main.Label1\nclick Game.lblStart\nclick Game.lblA\nclick Game.lblLock"},
+    {kFast, "click Main.Label1\nclick Game.lblStart\nclick Game.Image10"},
+    {kFast, "click Main.Label2\nclick Question.Command2\nclick Question.deletedata"},
+    {kFast, "click Main.Label2\nclick Main.Label1\nclick Game.lblStart\nclick Main.Label6\nclick Main.Label3"},
+};
+
+TEST(MainMenu, ExitLeavesNoWorkingCopyInAnyGameTypeOrState)
 {
-    Session run(test::crlf({test::record(1, "Q", "A", "1")}));
-    run.start();
-    run("click Main.Label1\nclick Game.lblStart");
-    run.folder().write("q.zrv", "");
-    run.folder().write("temp.zrv", "x\r\n");
-    ASSERT_TRUE(run.folder().exists("q2.zrv"));
-    run("click Main.Label4");
-    for (const char* gone : {"q2.zrv", "q.zrv", "temp.zrv"}) EXPECT_FALSE(run.folder().exists(gone)) << gone;
-    EXPECT_TRUE(run.folder().exists("imp.zrv"));
-    EXPECT_TRUE(run.app().loadedForms().empty());
-    EXPECT_TRUE(run.app().ended());
+    std::string bank;
+    for (int level = 1; level <= 15; ++level)
+        bank += test::record(level, "Q" + std::to_string(level), "B", std::to_string(level)) + "\r\n";
+    for (const ExitState& state : kExitStates) {
+        SCOPED_TRACE(std::string(state.config, 4) + ": " + state.steps);
+        Session run(bank, state.config);
+        // Left behind by a copy of the game that was killed.
+        for (const char* stale : {"q2.zrv", "q.zrv", "temp.zrv"}) run.folder().write(stale, "stale\r\n");
+        run.start();
+        run(state.steps);
+        run("click Main.Label4");
+        for (const char* gone : {"q2.zrv", "q.zrv", "temp.zrv"}) EXPECT_FALSE(run.folder().exists(gone)) << gone;
+        EXPECT_EQ(run.folder().read("imp.zrv"), bank);
+        EXPECT_TRUE(run.app().loadedForms().empty());
+        EXPECT_TRUE(run.app().ended());
+    }
 }
 
 TEST(MainMenu, ClosingTheMenuWindowEndsTheProgramAsExitDoes)

@@ -11,6 +11,7 @@
 #endif
 
 #include "bank/maintenance.h"
+#include "support/faulty_files.h"
 #include "support/test_folder.h"
 #include "toolkit/text_encoding.h"
 #include "ui/question_editor.h"
@@ -102,13 +103,15 @@ TEST(OddFiles, AFullDiskLeavesTheBankAsItWasAndSaysSo)
     Session run(bank);
     run.start();
     run("click Main.Label2");
-    simulateFullDisk([] { return true; });
+    test::FaultyFiles full;
+    run.program().bank.setFiles(full);
+    for (const char* file : {"imp.zrv", "old.zrv"}) full.failWrite(file, 1);
     const std::string said =
         run("text Question.Text1 New\ntext Question.Options(0) a\ntext Question.Options(1) b\n"
             "text Question.Options(2) c\ntext Question.Options(3) d\ntext Question.Combo1 A\ntext Question.Combo2 3\n"
             "click Question.add1\nclick Question.deletedata\ntext Delete.Text1 1\nclick Delete.Command1\n"
             "click Delete.Command1");
-    simulateFullDisk(nullptr);
+    full.heal();
     EXPECT_EQ(run.folder().read("imp.zrv"), bank);
     EXPECT_EQ(said, std::string("msgbox [Question Validator]: ") + kBankNotWritten + "\nmsgbox: " + kBankNotWritten +
                         "\nmsgbox: " + kBankNotWritten + "\n");

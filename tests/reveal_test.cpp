@@ -120,6 +120,20 @@ TEST(LeavingTheBoard, ClosingTheBoardAfterARightVerdictStillMovesTheGameOn)
     EXPECT_EQ(run.app().find("Game"), nullptr);
 }
 
+TEST(LeavingTheBoard, TheBoardsDialogsCloseWithoutOpeningABoard)
+{
+    // Each dialog's close and OK work on the board only when it is there.
+    const char* steps[] = {"show Message\nclose Message", "show Message2\nclose Message2",
+                           "show Message3\nclick Message3.Command1", "show Result\nclick Result.Command1"};
+    for (const char* step : steps) {
+        SCOPED_TRACE(step);
+        Session run(ladderBank());
+        run.start();
+        run(step);
+        EXPECT_EQ(run("forms"), "Main visible\n");
+    }
+}
+
 TEST(KeepInFront, OpenDialogsAreShownAgainEveryTickAndAClosedOneComesBackEmpty)
 {
     Session run(ladderBank(), test::crlf({"opt3", "chk1", "chk2_1"}));

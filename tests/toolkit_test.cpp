@@ -60,7 +60,7 @@ protected:
 
 TEST_F(ToolkitTest, LoadRunsOnceAndUnloadForgetsTheRuntimeState)
 {
-    Form& one = app.load("One");
+    Form& one = *app.load("One");
     app.load("One");
     EXPECT_EQ(log, (std::vector<std::string>{"load One"}));
     EXPECT_FALSE(one.visible());
@@ -70,12 +70,41 @@ TEST_F(ToolkitTest, LoadRunsOnceAndUnloadForgetsTheRuntimeState)
     app.unload("One");
     EXPECT_EQ(app.find("One"), nullptr);
     EXPECT_TRUE(app.ended());  // its last form is gone: the program has ended
-    EXPECT_EQ(app.load("One").ctl("lbl").caption(), "design");
+    EXPECT_EQ(app.load("One")->ctl("lbl").caption(), "design");
+}
+
+// A form that unloads itself while it loads, as the board does after a
+// failed bank check and the menu in a second copy of the program.
+class Quitter : public Form {
+public:
+    Quitter(App& app, bool& destroyed) : Form(app, "Quitter"), destroyed_(destroyed) {}
+    ~Quitter() override { destroyed_ = true; }
+    void Form_Load() override { app().unload(name()); }
+
+private:
+    bool& destroyed_;
+};
+
+TEST_F(ToolkitTest, AFormThatUnloadsItselfWhileLoadingIsNotHandedOut)
+{
+    bool destroyed = false;
+    app.registerForm("Quitter", [&destroyed](App& a) { return std::make_unique<Quitter>(a, destroyed); });
+    // Outside an event the form is gone as soon as load returns; inside one
+    // it lives to the event's end, unloaded. Neither is handed out.
+    EXPECT_EQ(app.load("Quitter"), nullptr);
+    EXPECT_TRUE(destroyed);
+    destroyed = false;
+    app.run([&] {
+        EXPECT_EQ(app.load("Quitter"), nullptr);
+        EXPECT_FALSE(destroyed);
+    });
+    EXPECT_TRUE(destroyed);
+    EXPECT_EQ(app.find("Quitter"), nullptr);
 }
 
 TEST_F(ToolkitTest, EventsReachOnlyVisibleEnabledControlsOnShownForms)
 {
-    Form& one = app.load("One");
+    Form& one = *app.load("One");
     Control& lbl = one.ctl("lbl");
     EXPECT_FALSE(app.click(lbl));  // loaded but not shown
     app.show("One");
@@ -106,7 +135,7 @@ TEST_F(ToolkitTest, AModalFormHoldsEventsAndRunsTheCallersRestWhenItCloses)
 
 TEST_F(ToolkitTest, OptionButtonsOfOneContainerAreExclusive)
 {
-    Form& one = app.load("One");
+    Form& one = *app.load("One");
     app.show("One");
     EXPECT_TRUE(app.choose(one.ctl("Option1")));
     EXPECT_TRUE(app.choose(one.ctl("Option2")));
@@ -116,7 +145,7 @@ TEST_F(ToolkitTest, OptionButtonsOfOneContainerAreExclusive)
 
 TEST_F(ToolkitTest, TimersTickInTimeOrderAndTiesGoToTheFirstEnabled)
 {
-    Form& one = app.load("One");
+    Form& one = *app.load("One");
     app.advanceTo(150);
     one.ctl("Slow").setEnabled(true);  // at 150: ticks at 450, 750
     app.advanceTo(450);
@@ -143,7 +172,7 @@ TEST_F(ToolkitTest, ARealClockThatFellBehindTicksOnceNotOncePerMissedInterval)
 
 TEST_F(ToolkitTest, ThePictureIsNamedByItsHolder)
 {
-    Form& one = app.load("One");
+    Form& one = *app.load("One");
     Control& a = one.add(Kind::Image, "ImgA");
     Control& black = one.add(Kind::Image, "ImgBlack");
     EXPECT_EQ(a.picture(), "ImgA");

@@ -6,47 +6,22 @@ namespace zv {
 
 namespace {
 constexpr std::size_t kBlock = 1 << 16;
-std::function<bool()> fullDisk;
+
+bool openAndClose(const BankFolder& bank, std::string_view name, OpenMode mode)
+{
+    std::error_code ec;
+    std::unique_ptr<File> f = bank.files().open(bank.file(name), mode, ec);
+    return f && f->close();
+}
 }  // namespace
 
-std::FILE* openFile(const std::filesystem::path& p, const char* mode)
-{
-#ifdef _WIN32
-    std::wstring wmode(mode, mode + std::char_traits<char>::length(mode));
-    return _wfopen(p.c_str(), wmode.c_str());
-#else
-    return std::fopen(p.c_str(), mode);
-#endif
-}
+bool BankFolder::ensureExists(std::string_view name) const { return openAndClose(*this, name, OpenMode::Append); }
 
-void simulateFullDisk(std::function<bool()> full) { fullDisk = std::move(full); }
-
-bool writeBytes(std::FILE* file, const char* data, std::size_t size)
-{
-    if (fullDisk && fullDisk()) {
-        std::fwrite(data, 1, size / 2, file);
-        return false;
-    }
-    return std::fwrite(data, 1, size, file) == size;
-}
-
-bool BankFolder::ensureExists(std::string_view name) const
-{
-    std::FILE* f = openFile(file(name), "ab");
-    if (!f) return false;
-    return std::fclose(f) == 0;
-}
-
-bool BankFolder::empty(std::string_view name) const
-{
-    std::FILE* f = openFile(file(name), "wb");
-    if (!f) return false;
-    return std::fclose(f) == 0;
-}
+bool BankFolder::empty(std::string_view name) const { return openAndClose(*this, name, OpenMode::Truncate); }
 
 bool BankFolder::appendLine(std::string_view name, std::string_view line) const
 {
-    LineWriter w(file(name), LineWriter::Mode::Append);
+    LineWriter w(*this, name, LineWriter::Mode::Append);
     if (!w.isOpen()) return false;
     w.write(line);
     return w.close();
@@ -73,18 +48,24 @@ bool BankFolder::isEmpty(std::string_view name) const
 
 // ---------------------------------------------------------------- LineReader
 
-LineReader::LineReader(const std::filesystem::path& file) : file_(openFile(file, "rb")) {}
-
-LineReader::~LineReader()
+LineReader::LineReader(FileSystem& files, const std::filesystem::path& file)
 {
-    if (file_) std::fclose(file_);
+    std::error_code ec;
+    file_ = files.open(file, OpenMode::Read, ec);
+    // A missing file reads as an empty one; one that is there but cannot be
+    // opened (no permission to read it) cannot be read.
+    if (!file_ && ec != std::errc::no_such_file_or_directory) error_ = ec;
 }
 
 bool LineReader::fill()
 {
-    if (eof_ || !file_) return false;
+    if (eof_ || !file_ || error_) return false;
     buffer_.resize(kBlock);
-    std::size_t got = std::fread(buffer_.data(), 1, kBlock, file_);
+    std::size_t got = file_->read(buffer_.data(), kBlock);
+    if (file_->error()) {
+        error_ = file_->error();
+        got = 0;
+    }
     buffer_.resize(got);
     pos_ = 0;
     if (got < kBlock) eof_ = true;
@@ -106,6 +87,7 @@ bool LineReader::next(std::string_view& line)
         any = true;
         std::size_t lf = buffer_.find('\n', pos_);
         if (lf != std::string::npos) {
+            lastLineEnded_ = true;
             if (line_.empty()) {
                 // The whole line is in the buffer: no copy.
                 line = std::string_view(buffer_).substr(pos_, lf - pos_);
@@ -124,10 +106,9 @@ bool LineReader::next(std::string_view& line)
         line_.append(buffer_, pos_, std::string::npos);
         pos_ = buffer_.size();
     }
-    if (!any || line_.empty()) {
-        if (!any) return false;
-    }
+    if (!any || error_) return false;
     // The last line of a file without a final line end.
+    lastLineEnded_ = false;
     if (!line_.empty() && line_.back() == '\r') line_.pop_back();
     line = line_;
     ++lineNumber_;
@@ -136,21 +117,27 @@ bool LineReader::next(std::string_view& line)
 
 // ---------------------------------------------------------------- LineWriter
 
-LineWriter::LineWriter(const std::filesystem::path& file, Mode mode)
+LineWriter::LineWriter(FileSystem& files, const std::filesystem::path& file, Mode mode)
 {
+    std::error_code ec;
     if (mode == Mode::Overwrite) {
         // Written over from the start and cut to length at the end: a file
         // emptied first is, on some file systems, pushed to the disk whole
         // when it is closed, and a working copy rewritten before every
         // question need not wait for that.
-        file_ = openFile(file, "r+b");
+        file_ = files.open(file, OpenMode::Update, ec);
         if (file_) path_ = file;
     }
-    if (!file_) file_ = openFile(file, mode == Mode::Append ? "ab" : "wb");
-    failed_ = file_ == nullptr;
+    if (!file_) file_ = files.open(file, mode == Mode::Append ? OpenMode::Append : OpenMode::Truncate, ec);
+    if (!file_) fail(ec);
 }
 
 LineWriter::~LineWriter() { close(); }
+
+void LineWriter::fail(std::error_code e)
+{
+    if (!error_) error_ = e ? e : std::make_error_code(std::errc::io_error);
+}
 
 void LineWriter::write(std::string_view line)
 {
@@ -164,11 +151,11 @@ void LineWriter::flushBuffer()
     if (!file_ || buffer_.empty()) return;
     // After a failed write nothing more is written: an overwritten file is
     // then cut after the last whole block that was.
-    if (!failed_) {
-        if (writeBytes(file_, buffer_.data(), buffer_.size()))
+    if (!error_) {
+        if (file_->write(buffer_.data(), buffer_.size()))
             written_ += buffer_.size();
         else
-            failed_ = true;
+            fail(file_->error());
     }
     buffer_.clear();
 }
@@ -177,16 +164,16 @@ bool LineWriter::close()
 {
     if (file_) {
         flushBuffer();
-        if (std::fclose(file_) != 0) failed_ = true;
-        file_ = nullptr;
+        if (!file_->close()) fail(file_->error());
+        file_.reset();
         if (!path_.empty()) {
             std::error_code ec;
             std::filesystem::resize_file(path_, written_, ec);
-            if (ec) failed_ = true;
+            if (ec) fail(ec);
             path_.clear();
         }
     }
-    return !failed_;
+    return !error_;
 }
 
 }  // namespace zv

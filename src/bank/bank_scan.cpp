@@ -1,10 +1,7 @@
 #include "bank/bank_scan.h"
 
-#include "bank/bank_folder.h"
-
 #include <algorithm>
 #include <cstring>
-
 
 namespace zv {
 
@@ -12,8 +9,8 @@ namespace {
 constexpr std::size_t kSpanBytes = kSpanStretch * sizeof(LineSpan);
 }
 
-BlockLines::BlockLines(const std::filesystem::path& file)
-    : reader_(file), spans_(reinterpret_cast<LineSpan*>(takeBuffer(kSpanBytes)))
+BlockLines::BlockLines(FileSystem& files, const std::filesystem::path& file)
+    : reader_(files, file), spans_(reinterpret_cast<LineSpan*>(takeBuffer(kSpanBytes)))
 {
 }
 

@@ -34,7 +34,7 @@ struct RecordView {
 // a damaged file without line ends costs no more than a good one.
 class BlockLines {
 public:
-    explicit BlockLines(const std::filesystem::path& file);
+    BlockLines(FileSystem& files, const std::filesystem::path& file);
     ~BlockLines();
     BlockLines(const BlockLines&) = delete;
     BlockLines& operator=(const BlockLines&) = delete;
@@ -45,6 +45,9 @@ public:
     // called, so a caller can copy a view it wants to keep.
     template <class OnLine, class Keep>
     void forEachRecord(OnLine&& onLine, Keep&& keep);
+    // Why the file could not be read to its end (its lines were then seen
+    // only up to there), or no error.
+    std::error_code error() const { return reader_.error(); }
 
 private:
     void refill();

@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "bank/bank_folder.h"
 #include "bank/line_spans.h"
 
 namespace zv {
@@ -63,8 +62,11 @@ void giveBuffer(char* buffer, std::size_t size)
     ::operator delete(buffer, std::align_val_t{BlockReader::kPage});
 }
 
-BlockReader::BlockReader(const std::filesystem::path& file) : file_(openFile(file, "rb"))
+BlockReader::BlockReader(FileSystem& files, const std::filesystem::path& file)
 {
+    std::error_code ec;
+    file_ = files.open(file, OpenMode::Read, ec);
+    if (!file_ && ec != std::errc::no_such_file_or_directory) error_ = ec;
     for (char*& slot : slots_) slot = takeBuffer(kSlotBytes);
 }
 
@@ -78,13 +80,28 @@ BlockReader::~BlockReader()
         changed_.notify_all();
         thread_.join();
     }
-    if (file_) std::fclose(file_);
+    file_.reset();
     for (char* slot : slots_) giveBuffer(slot, kSlotBytes);
 }
 
 std::size_t BlockReader::readBlock(int slot)
 {
-    return file_ ? std::fread(slots_[static_cast<std::size_t>(slot)] + kCarry, 1, kBlockSize, file_) : 0;
+    if (!file_) return 0;
+    const std::size_t got = file_->read(slots_[static_cast<std::size_t>(slot)] + kCarry, kBlockSize);
+    if (const std::error_code e = file_->error()) {
+        // The file ends where it could not be read; what was read of this
+        // block is no guide to the rest.
+        std::lock_guard lock(mutex_);
+        if (!error_) error_ = e;
+        return 0;
+    }
+    return got;
+}
+
+std::error_code BlockReader::error() const
+{
+    std::lock_guard lock(mutex_);
+    return error_;
 }
 
 void BlockReader::readAhead(int slot)

@@ -6,12 +6,14 @@
 #include <array>
 #include <condition_variable>
 #include <cstddef>
-#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <mutex>
 #include <string_view>
+#include <system_error>
 #include <thread>
 
+#include "bank/file_system.h"
 #include "bank/record.h"
 
 namespace zv {
@@ -29,8 +31,9 @@ public:
     // Room before each block for the unfinished line of the one before.
     static constexpr std::size_t kCarry = (kLongestLine + 1 + kPage) / kPage * kPage;
 
-    // A missing or unreadable file reads as empty.
-    explicit BlockReader(const std::filesystem::path& file);
+    // A missing file reads as empty; one that cannot be read ends where it
+    // fails, and error() says why.
+    BlockReader(FileSystem& files, const std::filesystem::path& file);
     ~BlockReader();
     BlockReader(const BlockReader&) = delete;
     BlockReader& operator=(const BlockReader&) = delete;
@@ -41,13 +44,16 @@ public:
     // `got` bytes start, at kCarry; kPage bytes after them can be read.
     // `got` is 0 at the end of the file.
     char* next(std::string_view carry, std::size_t& got);
+    // Why the file could not be read to its end, or no error.
+    std::error_code error() const;
 
 private:
     static constexpr int kSlots = 3;
     void readAhead(int slot);
     std::size_t readBlock(int slot);
 
-    std::FILE* file_ = nullptr;
+    std::unique_ptr<File> file_;
+    std::error_code error_;  // guarded by mutex_: the read-ahead thread sets it
     std::array<char*, kSlots> slots_{};
     std::array<std::size_t, kSlots> got_{};
     std::array<bool, kSlots> ready_{};
@@ -55,7 +61,7 @@ private:
     bool started_ = false;
     bool ended_ = false;
     bool stop_ = false;
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::thread thread_;
 };

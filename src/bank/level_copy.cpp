@@ -12,8 +12,8 @@ LevelCopy copyLevel(const BankFolder& bank, std::string_view copy, int level, Le
     LevelCopy result;
     bank.ensureExists(bankfile::kBank);
     result.bankEmpty = bank.isEmpty(bankfile::kBank);
-    LineWriter out(bank.file(copy), LineWriter::Mode::Overwrite);
-    BlockLines in(bank.file(bankfile::kBank));
+    LineWriter out(bank, copy, LineWriter::Mode::Overwrite);
+    BlockLines in(bank.files(), bank.file(bankfile::kBank));
     LastRecord last;
     std::string_view lastMatch;
     const std::string levelText = std::to_string(level);
@@ -43,7 +43,8 @@ LevelCopy copyLevel(const BankFolder& bank, std::string_view copy, int level, Le
     if (!lastMatch.empty()) lastJoined.assign(lastMatch);
     last.applyTo(rec);
     result.lastSplit = last.lastSplit();
-    result.copyFailed = !out.close();
+    result.readError = in.error();
+    if (!out.close()) result.copyError = out.error();
     return result;
 }
 
@@ -51,8 +52,8 @@ LevelTally tallyLevels(const BankFolder& bank, std::string_view copy, QuestionRe
 {
     LevelTally tally;
     bank.ensureExists(bankfile::kBank);
-    LineWriter out(bank.file(copy), LineWriter::Mode::Overwrite);
-    BlockLines in(bank.file(bankfile::kBank));
+    LineWriter out(bank, copy, LineWriter::Mode::Overwrite);
+    BlockLines in(bank.files(), bank.file(bankfile::kBank));
     LastRecord last;
     std::array<std::string, 16> lastOfLevel;
     std::array<std::string_view, 16> pending{};
@@ -84,7 +85,8 @@ LevelTally tallyLevels(const BankFolder& bank, std::string_view copy, QuestionRe
             break;
         }
     last.applyTo(rec);
-    tally.copyFailed = !out.close();
+    tally.readError = in.error();
+    if (!out.close()) tally.copyError = out.error();
     return tally;
 }
 
@@ -102,18 +104,20 @@ std::string describeSkippedLines(const std::vector<std::size_t>& lines)
     return text;
 }
 
-std::optional<std::string> readLine(const BankFolder& bank, std::string_view file, std::size_t n)
+std::optional<std::string> readLine(const BankFolder& bank, std::string_view file, std::size_t n,
+                                    std::error_code* error)
 {
-    LineReader in(bank.file(file));
+    LineReader in(bank, file);
     std::string_view line;
     while (in.next(line))
         if (in.lineNumber() == n) return std::string(line);
+    if (error) *error = in.error();
     return std::nullopt;
 }
 
 std::size_t countLines(const BankFolder& bank, std::string_view file)
 {
-    LineReader in(bank.file(file));
+    LineReader in(bank, file);
     std::string_view line;
     while (in.next(line)) {
     }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "bank/bank_folder.h"
@@ -21,7 +22,10 @@ enum class LevelMatch { Text, Number };
 struct LevelCopy {
     int count = 0;                      // records copied to the working copy
     bool bankEmpty = false;             // the bank has no bytes at all
-    bool copyFailed = false;            // the working copy could not be written
+    // The bank could not be read to its end: the working copy holds only
+    // some of the level's records, and `rec` no line in particular.
+    std::error_code readError;
+    std::error_code copyError;          // the working copy could not be written
     int lastSplit = 0;                  // SplitRecord's result for the last usable line
     std::vector<std::size_t> skipped;   // numbers (from 1) of lines that are not records
 };
@@ -44,14 +48,17 @@ std::string describeSkippedLines(const std::vector<std::size_t>& lines);
 struct LevelTally {
     std::array<int, 15> count{};        // records of each level, index 0 for level 1
     std::vector<std::size_t> skipped;
-    bool copyFailed = false;
+    std::error_code readError;  // the bank could not be read to its end: the counts are no guide
+    std::error_code copyError;
 };
 // `lastJoined` receives the last record of the highest level that has any,
 // as the fifteen passes leave it.
 LevelTally tallyLevels(const BankFolder& bank, std::string_view copy, QuestionRecord& rec, std::string& lastJoined);
 
-// Line `n` (from 1) of a working copy, or nullopt if it has fewer lines.
-std::optional<std::string> readLine(const BankFolder& bank, std::string_view file, std::size_t n);
+// Line `n` (from 1) of a working copy, or nullopt if it has fewer lines or
+// cannot be read (then `error`, if given, says why).
+std::optional<std::string> readLine(const BankFolder& bank, std::string_view file, std::size_t n,
+                                    std::error_code* error = nullptr);
 
 // Counts the lines of a file (0 for a missing one).
 std::size_t countLines(const BankFolder& bank, std::string_view file);

@@ -1,7 +1,9 @@
 #include "bank/maintenance.h"
 
 #include <cstdio>
+#include <memory>
 #include <system_error>
+#include <vector>
 
 #include "bank/level_copy.h"
 
@@ -16,6 +18,8 @@ namespace zv {
 
 namespace {
 
+using Fault = BankResult::Fault;
+
 void step(const StepHook& hook, const char* name)
 {
     if (hook) hook(name);
@@ -29,20 +33,21 @@ std::string trimBlanks(const std::string& s)
 }
 
 // Makes the file's bytes, then the folder's entry, safe on the disk.
-bool flushToDisk(const std::filesystem::path& file)
+std::error_code flushToDisk(const std::filesystem::path& file)
 {
 #ifdef _WIN32
     std::FILE* f = openFile(file, "rb+");
-    if (!f) return false;
+    if (!f) return lastSystemError();
     const bool ok = _commit(_fileno(f)) == 0;
+    const std::error_code error = ok ? std::error_code() : lastSystemError();
     std::fclose(f);
-    return ok;
+    return error;
 #else
     int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool ok = fsync(fd) == 0;
+    if (fd < 0) return lastSystemError();
+    const std::error_code error = fsync(fd) == 0 ? std::error_code() : lastSystemError();
     close(fd);
-    return ok;
+    return error;
 #endif
 }
 
@@ -60,24 +65,50 @@ void flushFolder(const std::filesystem::path& dir)
 }
 
 // Renames `from` over `to` in one step (an existing `to` is replaced).
-bool renameOver(const BankFolder& bank, std::string_view from, std::string_view to)
+std::error_code renameOver(const BankFolder& bank, std::string_view from, std::string_view to)
 {
     std::error_code ec;
     std::filesystem::rename(bank.file(from), bank.file(to), ec);
-    if (ec) return false;
-    flushFolder(bank.dir());
-    return true;
+    if (!ec) flushFolder(bank.dir());
+    return ec;
+}
+
+// Copies `from` to `temp`, flushed to the disk. The caller removes `temp`
+// when this fails.
+BankResult copyToTemp(const BankFolder& bank, std::string_view from, std::string_view temp, const StepHook& hook)
+{
+    std::error_code ec;
+    std::unique_ptr<File> in = bank.files().open(bank.file(from), OpenMode::Read, ec);
+    if (!in) return BankResult::failed(ec == std::errc::no_such_file_or_directory ? Fault::Missing : Fault::Read, from, ec);
+    std::unique_ptr<File> out = bank.files().open(bank.file(temp), OpenMode::Truncate, ec);
+    if (!out) return BankResult::failed(Fault::Write, temp, ec);
+    std::vector<char> buffer(std::size_t{1} << 16);
+    for (;;) {
+        const std::size_t got = in->read(buffer.data(), buffer.size());
+        if (in->error()) return BankResult::failed(Fault::Read, from, in->error());
+        if (got > 0) {
+            if (!out->write(buffer.data(), got)) return BankResult::failed(Fault::Write, temp, out->error());
+            step(hook, "copied a block");
+        }
+        if (got < buffer.size()) break;
+    }
+    in.reset();
+    if (!out->close()) return BankResult::failed(Fault::Write, temp, out->error());
+    out.reset();
+    if (const std::error_code e = flushToDisk(bank.file(temp))) return BankResult::failed(Fault::Write, temp, e);
+    step(hook, "flushed the copy");
+    return {};
 }
 
 }  // namespace
 
-std::vector<std::string> listRows(const BankFolder& bank)
+std::vector<std::string> listRows(const BankFolder& bank, BankResult* outcome)
 {
     bank.ensureExists(bankfile::kListMarker);
     bank.ensureExists(bankfile::kBank);
     std::vector<std::string> rows{kListHeader};
     QuestionRecord rec;
-    LineReader in(bank.file(bankfile::kBank));
+    LineReader in(bank, bankfile::kBank);
     std::string_view line;
     const std::string gap(11, ' ');
     while (in.next(line)) {
@@ -85,20 +116,29 @@ std::vector<std::string> listRows(const BankFolder& bank)
         SplitRecord(line, rec);
         rows.push_back("   " + rec[kSerial] + gap + rec[kDifficulty] + gap + UnescapeCommas(rec[kQuestion]));
     }
+    if (in.error()) {
+        if (outcome) *outcome = BankResult::failed(Fault::Read, bankfile::kBank, in.error());
+        return {};
+    }
+    if (outcome) *outcome = {};
     return rows;
 }
 
-std::array<int, 15> countPerLevel(const BankFolder& bank, QuestionRecord& rec)
+std::array<int, 15> countPerLevel(const BankFolder& bank, QuestionRecord& rec, BankResult* outcome)
 {
     std::string joined;
-    return tallyLevels(bank, bankfile::kLevelCopy, rec, joined).count;
+    const LevelTally tally = tallyLevels(bank, bankfile::kLevelCopy, rec, joined);
+    if (outcome)
+        *outcome = tally.readError ? BankResult::failed(Fault::Read, bankfile::kBank, tally.readError) : BankResult{};
+    return tally.count;
 }
 
-bool DeleteQuestion(const BankFolder& bank, double number, const StepHook& hook)
+BankResult DeleteQuestion(const BankFolder& bank, double number, const StepHook& hook)
 {
-    LineWriter out(bank.file(bankfile::kRebuilt), LineWriter::Mode::Truncate);
+    LineReader in(bank, bankfile::kBank);
+    if (in.error()) return BankResult::failed(Fault::Read, bankfile::kBank, in.error());
+    LineWriter out(bank, bankfile::kRebuilt, LineWriter::Mode::Truncate);
     step(hook, "emptied old.zrv");
-    LineReader in(bank.file(bankfile::kBank));
     QuestionRecord rec;
     std::string_view line;
     while (in.next(line)) {
@@ -118,98 +158,114 @@ bool DeleteQuestion(const BankFolder& bank, double number, const StepHook& hook)
         }
         step(hook, "wrote a line of old.zrv");
     }
-    if (!out.close()) return false;
+    if (in.error()) {
+        // The lines read so far are not the bank: a rebuilt bank of them
+        // would cut it short.
+        out.close();
+        bank.remove(bankfile::kRebuilt);
+        return BankResult::failed(Fault::Read, bankfile::kBank, in.error());
+    }
+    if (!out.close()) return BankResult::failed(Fault::Write, bankfile::kRebuilt, out.error());
     step(hook, "closed old.zrv");
-    if (!flushToDisk(bank.file(bankfile::kRebuilt))) return false;
+    if (const std::error_code e = flushToDisk(bank.file(bankfile::kRebuilt)))
+        return BankResult::failed(Fault::Write, bankfile::kRebuilt, e);
     step(hook, "flushed old.zrv");
-    return true;
+    return {};
 }
 
-bool CommitDelete(const BankFolder& bank, const StepHook& hook)
+BankResult CommitDelete(const BankFolder& bank, const StepHook& hook)
 {
     // One rename replaces imp.zrv: there is no moment without a bank, where
     // deleting imp.zrv and then renaming would leave none.
-    if (!renameOver(bank, bankfile::kRebuilt, bankfile::kBank)) return false;
+    if (const std::error_code e = renameOver(bank, bankfile::kRebuilt, bankfile::kBank))
+        return BankResult::failed(Fault::Write, bankfile::kBank, e);
     step(hook, "renamed old.zrv to imp.zrv");
-    return true;
+    return {};
 }
 
-bool replaceWithCopy(const BankFolder& bank, std::string_view from, std::string_view to, const StepHook& hook)
+BankResult replaceWithCopy(const BankFolder& bank, std::string_view from, std::string_view to, const StepHook& hook)
 {
     const std::string temp = std::string(to) + ".new";
-    std::FILE* in = openFile(bank.file(from), "rb");
-    if (!in) return false;
-    std::FILE* out = openFile(bank.file(temp), "wb");
-    if (!out) {
-        std::fclose(in);
-        return false;
+    BankResult copied = copyToTemp(bank, from, temp, hook);
+    if (copied) {
+        if (const std::error_code e = renameOver(bank, temp, to)) copied = BankResult::failed(Fault::Write, to, e);
     }
-    bool ok = true;
-    char buffer[1 << 16];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
-        if (!writeBytes(out, buffer, got)) {
-            ok = false;
-            break;
-        }
-        step(hook, "copied a block");
-    }
-    if (std::ferror(in)) ok = false;
-    std::fclose(in);
-    if (std::fclose(out) != 0) ok = false;
-    ok = ok && flushToDisk(bank.file(temp));
-    if (ok) step(hook, "flushed the copy");
-    if (!ok || !renameOver(bank, temp, to)) {
+    if (!copied) {
         bank.remove(temp);
-        return false;
+        return copied;
     }
     step(hook, "renamed the copy");
-    return true;
+    return {};
 }
 
-bool RestoreDefaultBank(const BankFolder& bank, const StepHook& hook)
+BankResult RestoreDefaultBank(const BankFolder& bank, const StepHook& hook)
 {
-    if (!replaceWithCopy(bank, bankfile::kBank, bankfile::kBackup, hook)) return false;
-    step(hook, "saved the bank");
     if (!bank.exists(bankfile::kDefault)) {
-        // Nothing to restore from: the saved bank is taken away as the
+        // Nothing to restore from: the bank is saved and taken away as the
         // restore always does, and the player is told to get a fresh copy.
+        if (BankResult saved = replaceWithCopy(bank, bankfile::kBank, bankfile::kBackup, hook); !saved) return saved;
+        step(hook, "saved the bank");
         bank.remove(bankfile::kBank);
-        return false;
+        return BankResult::failed(Fault::Missing, bankfile::kDefault);
     }
-    // The default bank takes the place of imp.zrv in one rename, where a
-    // delete followed by a copy would leave a moment without any bank.
-    return replaceWithCopy(bank, bankfile::kDefault, bankfile::kBank, hook);
+    // The default bank is read into a file of its own first and the player's
+    // bank saved next: a bank that cannot be read stops the restore before
+    // anything is replaced. Then the default takes the place of imp.zrv in
+    // one rename, where a delete followed by a copy would leave a moment
+    // without any bank.
+    const std::string fresh = std::string(bankfile::kBank) + ".new";
+    BankResult done = copyToTemp(bank, bankfile::kDefault, fresh, hook);
+    if (done) done = replaceWithCopy(bank, bankfile::kBank, bankfile::kBackup, hook);
+    if (done) {
+        step(hook, "saved the bank");
+        if (const std::error_code e = renameOver(bank, fresh, bankfile::kBank))
+            done = BankResult::failed(Fault::Write, bankfile::kBank, e);
+    }
+    if (!done) {
+        bank.remove(fresh);
+        return done;
+    }
+    step(hook, "renamed the copy");
+    return {};
 }
 
 std::string AddQuestion(const BankFolder& bank, const std::string& question, const std::array<std::string, 4>& options,
-                        const std::string& answer, const std::string& level)
+                        const std::string& answer, const std::string& level, BankResult* outcome)
 {
-    std::string line = std::to_string(countLines(bank, bankfile::kBank) + 1);
+    auto fails = [outcome](Fault fault, std::error_code e) {
+        if (outcome) *outcome = BankResult::failed(fault, bankfile::kBank, e);
+        return std::string();
+    };
+    // The new question is numbered after the last line, and starts a line
+    // of its own even when the last line has no line end (edited elsewhere).
+    std::size_t lines = 0;
+    bool lastEnded = false;
+    {
+        LineReader in(bank, bankfile::kBank);
+        std::string_view l;
+        while (in.next(l)) {
+        }
+        if (in.error()) return fails(Fault::Read, in.error());
+        lines = in.lineNumber();
+        lastEnded = in.lastLineEnded();
+    }
+    std::string line = std::to_string(lines + 1);
     line += "," + EscapeCommas(trimBlanks(question));
     for (const auto& o : options) line += "," + EscapeCommas(trimBlanks(o));
     line += "," + answer + "," + level;
-    // A bank whose last line has no line end (edited elsewhere) gets one
-    // first, so that the new question starts a line of its own.
-    bool unfinished = false;
-    if (!bank.isEmpty(bankfile::kBank)) {
-        std::FILE* f = openFile(bank.file(bankfile::kBank), "rb");
-        if (f) {
-            unfinished = std::fseek(f, -1, SEEK_END) == 0 && std::fgetc(f) != '\n';
-            std::fclose(f);
-        }
-    }
+    const bool unfinished = !bank.isEmpty(bankfile::kBank) && !lastEnded;
     std::error_code ec;
     const auto sizeBefore = std::filesystem::file_size(bank.file(bankfile::kBank), ec);
-    LineWriter out(bank.file(bankfile::kBank), LineWriter::Mode::Append);
-    if (!out.isOpen()) return {};
+    LineWriter out(bank, bankfile::kBank, LineWriter::Mode::Append);
+    if (!out.isOpen()) return fails(Fault::Write, out.error());
     if (unfinished) out.write("");
     out.write(line);
     if (!out.close()) {
         // A disk that filled up mid-line: the bank goes back to what it was.
         if (!ec) std::filesystem::resize_file(bank.file(bankfile::kBank), sizeBefore, ec);
-        return {};
+        return fails(Fault::Write, out.error());
     }
+    if (outcome) *outcome = {};
     return line;
 }
 

@@ -8,10 +8,15 @@
 // bank is written in full to a file of its own in the same folder, flushed
 // to the disk, and then renamed over imp.zrv in one step, so that at every
 // moment the folder holds either the old bank or the new one, whole.
+//
+// A bank that cannot be read, or not to its end, is an error, never an
+// empty or shorter bank: an operation that reads it and then writes stops
+// before it writes anything, and says why.
 
 #include <array>
 #include <functional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "bank/bank_folder.h"
@@ -22,15 +27,36 @@ namespace zv {
 // The first row of the editor's list.
 inline constexpr const char* kListHeader = "S. No.   Difficulty   Question";
 
+// How an operation on the bank's files ended.
+struct BankResult {
+    enum class Fault {
+        None,
+        Read,     // `file` could not be read: nothing was written
+        Write,    // `file` could not be written: the bank is as it was
+        Missing,  // `file` is not there
+    };
+    Fault fault = Fault::None;
+    std::string file;
+    std::error_code error;
+
+    static BankResult failed(Fault fault, std::string_view file, std::error_code error = {})
+    {
+        return {fault, std::string(file), error};
+    }
+    explicit operator bool() const { return fault == Fault::None; }
+};
+
 // The rows of the editor's list: the header, then one row per question:
 // three blanks, the S. No., eleven blanks, the difficulty, eleven blanks and
 // the question with its commas shown. Makes sure q.zrv and imp.zrv exist.
 // Lines that are not questions are left out, as every reader leaves them.
-std::vector<std::string> listRows(const BankFolder& bank);
+// No rows at all when the bank cannot be read.
+std::vector<std::string> listRows(const BankFolder& bank, BankResult* outcome = nullptr);
 
 // How many questions each level 1 to 15 has (index 0 is level 1). Leaves
 // temp.zrv holding the questions of level 15; `rec` holds the last line split.
-std::array<int, 15> countPerLevel(const BankFolder& bank, QuestionRecord& rec);
+// When the bank cannot be read the counts are no guide, and `outcome` says so.
+std::array<int, 15> countPerLevel(const BankFolder& bank, QuestionRecord& rec, BankResult* outcome = nullptr);
 
 // Called at every step of writing a rebuilt bank; tests use it to stop the
 // program there, as a crash or a power cut would.
@@ -39,25 +65,29 @@ using StepHook = std::function<void(const char* step)>;
 // Writes to old.zrv the bank without the questions numbered `number`,
 // renumbered so the numbers run on without a gap. A line that is not a
 // question, or whose number is not a number, is kept exactly as it was.
-// False when old.zrv could not be written in full.
-bool DeleteQuestion(const BankFolder& bank, double number, const StepHook& hook = {});
+// Fails when the bank cannot be read to its end (old.zrv is then removed)
+// or old.zrv cannot be written in full.
+BankResult DeleteQuestion(const BankFolder& bank, double number, const StepHook& hook = {});
 
 // Puts old.zrv in the place of imp.zrv, in one rename.
-bool CommitDelete(const BankFolder& bank, const StepHook& hook = {});
+BankResult CommitDelete(const BankFolder& bank, const StepHook& hook = {});
 
 // Replaces the bank by the default bank, keeping the old one in
-// can_be_deleted.zrv. Each step runs only when the one before succeeded:
-// without default.zrv the bank is saved, then removed, and false returned.
-bool RestoreDefaultBank(const BankFolder& bank, const StepHook& hook = {});
+// can_be_deleted.zrv. Both banks are read in full before either file is
+// replaced, so a bank that cannot be read changes nothing. Without
+// default.zrv the bank is saved, then removed, and Missing returned.
+BankResult RestoreDefaultBank(const BankFolder& bank, const StepHook& hook = {});
 
 // Appends a question to the bank, numbered after the last line. Fields are
 // the texts as typed (trimmed; commas stored as ";"), the letter and level as
-// chosen. Returns the line written, or an empty string when it could not be.
+// chosen. Returns the line written, or an empty string when it could not be:
+// the bank could not be read to number the question, or not be written.
 std::string AddQuestion(const BankFolder& bank, const std::string& question, const std::array<std::string, 4>& options,
-                        const std::string& answer, const std::string& level);
+                        const std::string& answer, const std::string& level, BankResult* outcome = nullptr);
 
 // Copies a file to another name in the same folder through a flushed
 // temporary file and one rename, so that `to` is always whole.
-bool replaceWithCopy(const BankFolder& bank, std::string_view from, std::string_view to, const StepHook& hook = {});
+BankResult replaceWithCopy(const BankFolder& bank, std::string_view from, std::string_view to,
+                           const StepHook& hook = {});
 
 }  // namespace zv

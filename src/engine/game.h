@@ -154,7 +154,8 @@ private:
     void reportSkippedLines(const std::vector<std::size_t>& lines);
     void wireHighlighting();
     void ColourLadderAfterWrongAnswer();
-    // A dialog's text set (which loads the dialog) and the dialog shown.
+    // A dialog's text set (which loads the dialog), and then the dialog shown.
+    void setDialogText(const char* dialog, const char* label, const std::string& text);
     void say(const char* dialog, const char* label, const std::string& text);
     std::string caption(const char* dialog, const char* label);
     // The question number in lblQNo, 1 to 15, or 0 for any other caption.

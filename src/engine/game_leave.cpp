@@ -32,8 +32,7 @@ void Game::lblWith_Click()
     const int q = static_cast<int>(numberValue(lblQNo.caption()).value_or(0));
     if (q >= 2 && q <= 16) Label1[static_cast<std::size_t>(q - 2)]->setForeColor(kWhite);
 
-    Form& result = p_.app.load("Result");
-    result.ctl("Label1").setCaption("You have won Rs. " + lblTotal.caption() + "/-");
+    setDialogText("Result", "Label1", "You have won Rs. " + lblTotal.caption() + "/-");
     lblTotal.setCaption("");
     lblAs.setCaption("");
     lblQNo.setCaption("");

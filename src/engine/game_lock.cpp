@@ -13,13 +13,22 @@ const Color kFailed = RGB(255, 160, 50);
 bool isPick(const std::string& letter) { return letter == "A" || letter == "B" || letter == "C" || letter == "D"; }
 }  // namespace
 
+void Game::setDialogText(const char* dialog, const char* label, const std::string& text)
+{
+    if (Form* f = p_.app.load(dialog)) f->ctl(label).setCaption(text);
+}
+
 void Game::say(const char* dialog, const char* label, const std::string& text)
 {
-    p_.app.load(dialog).ctl(label).setCaption(text);
+    setDialogText(dialog, label, text);
     p_.app.show(dialog);
 }
 
-std::string Game::caption(const char* dialog, const char* label) { return p_.app.load(dialog).ctl(label).caption(); }
+std::string Game::caption(const char* dialog, const char* label)
+{
+    const Form* f = p_.app.load(dialog);
+    return f ? f->ctl(label).caption() : std::string();
+}
 
 int Game::questionOnScreen() const
 {
@@ -88,7 +97,7 @@ void Game::lblLock_Click()
             CloseBoardAfterWrongAnswer();
         } else {
             if (m_.Level == 15) {
-                p_.app.load("Result").ctl("Label1").setCaption("Congratulations, you have won 1 Crore Rupees.");
+                setDialogText("Result", "Label1", "Congratulations, you have won 1 Crore Rupees.");
                 m_.GameOver = true;
                 lblExit.setEnabled(false);
                 p_.app.show("Result");

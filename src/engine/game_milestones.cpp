@@ -26,7 +26,7 @@ void Game::rightVerdict(const std::string& text, bool append)
     say("Message", "lblCaption", said);
     p_.app.unload("Message2");
     Timer3.setEnabled(false);
-    p_.app.load("Message").ctl("Command1").setVisible(true);
+    if (Form* message = p_.app.load("Message")) message->ctl("Command1").setVisible(true);
     Timer4.setEnabled(true);
     p_.app.show("Message");
 }
@@ -99,7 +99,7 @@ void Game::Right10()
 {
     if (questionOnScreen() != 15) return;
     // The top prize. Closing Message moves the board past question 15.
-    p_.app.load("Result").ctl("Label1").setCaption("Congratulations you have won Rs. 10000000/- (1 crore).");
+    setDialogText("Result", "Label1", "Congratulations you have won Rs. 10000000/- (1 crore).");
     p_.app.unload("Message2");
     p_.app.unload("Message");
     p_.app.show("Result");

@@ -2,6 +2,10 @@
 // later question.
 
 #include <cmath>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
 
 #include "bank/level_copy.h"
 #include "engine/game.h"
@@ -20,6 +24,36 @@ float pickOf(int count, double r)
     float pick = std::floor(static_cast<float>(count) * static_cast<float>(r)) + 1.0f;
     if (count > 0 && pick > static_cast<float>(count)) pick = static_cast<float>(count);
     return pick;
+}
+
+// Why the question could not be put on the board, in the player's words.
+// A working copy that was not written whole, or not read back, holds no
+// question the board may show: its lines, or the fields of whatever line
+// was split last, may be cut short or of another level.
+std::string notPrepared(const std::string& why) { return "The question could not be prepared: " + why + "."; }
+
+std::string folderName(const std::filesystem::path& dir)
+{
+    const std::u8string name = dir.u8string();
+    return std::string(name.begin(), name.end());
+}
+
+std::string copyFault(const BankFolder& bank, const LevelCopy& copy)
+{
+    if (copy.readError)
+        return notPrepared("the question bank " + std::string(bankfile::kBank) + " could not be read (" +
+                           plainReason(copy.readError) + ")");
+    if (copy.copyError)
+        return notPrepared("the game cannot write its working file " + std::string(bankfile::kDrawCopy) + " in " +
+                           folderName(bank.dir()) + " (" + plainReason(copy.copyError) + ")");
+    return {};
+}
+
+std::string readBackFault(const BankFolder& bank, std::error_code error)
+{
+    return notPrepared("the game cannot read back its working file " + std::string(bankfile::kDrawCopy) + " in " +
+                       folderName(bank.dir()) + " (" +
+                       (error ? plainReason(error) : "it holds fewer questions than were written to it") + ")");
 }
 
 }  // namespace
@@ -59,6 +93,12 @@ void Game::Missing()
     // One pass over the bank tells every level's questions; temp.zrv is left
     // holding level 15's, as a pass per level would leave it.
     const LevelTally tally = tallyLevels(p_.bank, bankfile::kLevelCopy, m_.QuestionRec, RecLine);
+    if (tally.readError) {
+        // Counts of a bank read in part would name levels as missing that are not.
+        p_.app.msgBox("The question bank could not be read (" + plainReason(tally.readError) + ").");
+        p_.app.unload(kName);
+        return;
+    }
     while (CheckLevel <= 15) {
         if (tally.count[static_cast<std::size_t>(CheckLevel - 1)] == 0) {
             ++QCount;
@@ -138,15 +178,28 @@ void Game::lblStart_Click()
     }
     QCount = copy.count;
     PickNo = pickOf(QCount, p_.app.rnd());
-    if (p_.bank.isEmpty(bankfile::kDrawCopy)) {
-        p_.app.load("Message3").ctl("lblCaption").setCaption("No question(s) present for this level");
+    std::string fault = copyFault(p_.bank, copy);
+    if (fault.empty() && p_.bank.isEmpty(bankfile::kDrawCopy)) {
+        setDialogText("Message3", "lblCaption", "No question(s) present for this level");
         p_.app.show("Message3");
         reportSkippedLines(copy.skipped);
         return;
     }
-    if (auto line = readLine(p_.bank, bankfile::kDrawCopy, static_cast<std::size_t>(PickNo))) {
-        FieldNo = SplitRecord(*line, m_.QuestionRec);
+    std::optional<std::string> line;
+    if (fault.empty()) {
+        std::error_code readBack;
+        line = readLine(p_.bank, bankfile::kDrawCopy, static_cast<std::size_t>(PickNo), &readBack);
+        if (!line) fault = readBackFault(p_.bank, readBack);
     }
+    if (!fault.empty()) {
+        // No game can start without its first question: the board closes,
+        // as for an empty bank, and the player may try again from the menu.
+        showQuestion("", {"", "", "", ""}, "");
+        p_.app.msgBox(fault);
+        p_.app.unload(kName);
+        return;
+    }
+    FieldNo = SplitRecord(*line, m_.QuestionRec);
     const auto& rec = m_.QuestionRec;
     showQuestion(UnescapeCommas(rec[kQuestion]),
                  {UnescapeCommas(rec[2]), UnescapeCommas(rec[3]), UnescapeCommas(rec[4]), UnescapeCommas(rec[5])},
@@ -164,18 +217,26 @@ void Game::NextQuestion()
     LevelCopy copy =
         copyLevel(p_.bank, bankfile::kDrawCopy, m_.Level, LevelMatch::Number, m_.QuestionRec, RecLine);
     const float pick = pickOf(copy.count, p_.app.rnd());
-    if (p_.bank.isEmpty(bankfile::kDrawCopy)) {
-        p_.app.msgBox("No question(s) present for the level : " + std::to_string(m_.Level));
-        // The bank has no question for this level, so the game cannot go on:
-        // rather than a question of another level, the board shows none and
-        // the player leaves with the money won so far, as after a withdrawal.
+    std::string fault = copyFault(p_.bank, copy);
+    if (fault.empty() && p_.bank.isEmpty(bankfile::kDrawCopy))
+        fault = "No question(s) present for the level : " + std::to_string(m_.Level);
+    std::optional<std::string> line;
+    if (fault.empty()) {
+        std::error_code readBack;
+        line = readLine(p_.bank, bankfile::kDrawCopy, static_cast<std::size_t>(pick), &readBack);
+        if (!line) fault = readBackFault(p_.bank, readBack);
+    }
+    if (!fault.empty()) {
+        p_.app.msgBox(fault);
+        // The game cannot go on without this level's question: rather than
+        // a question of another level, the board shows none and the player
+        // leaves with the money won so far, as after a withdrawal.
         showQuestion("", {"", "", "", ""}, "");
         lblQNo.setCaption(std::to_string(m_.Level));
         lblWith_Click();
         return;
     }
-    if (auto line = readLine(p_.bank, bankfile::kDrawCopy, static_cast<std::size_t>(pick)))
-        SplitRecord(*line, m_.QuestionRec);
+    SplitRecord(*line, m_.QuestionRec);
     auto& rec = m_.QuestionRec;
     for (int i = 0; i <= kOptionD; ++i) rec[static_cast<std::size_t>(i)] = m_.UnescapeCommas(rec[static_cast<std::size_t>(i)]);
     showQuestion(rec[kQuestion], {rec[2], rec[3], rec[4], rec[5]}, rec[kAnswer]);

@@ -19,8 +19,10 @@ int runGame(int argc, char** argv, const std::optional<std::filesystem::path>& a
     QGuiApplication::setDesktopFileName(kDesktopId);
     QApplication::setWindowIcon(art::programIcon());
     qt.setStyleSheet(darkStyleSheet());
-    const std::filesystem::path userData =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+    // Through UTF-8 on both sides: a plain std::string is taken in the
+    // Windows code page, which loses any letter of a player's name outside it.
+    const QByteArray dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toUtf8();
+    const std::filesystem::path userData = std::u8string(dataFolder.begin(), dataFolder.end());
     const std::filesystem::path folder = appDir ? *appDir : chooseAppFolder(programDir, userData);
     QtFrontEnd game(folder);
     game.start();

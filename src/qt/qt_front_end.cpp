@@ -205,7 +205,10 @@ void QtFrontEnd::openUrl(const std::string& address)
     const std::filesystem::path local = app_->path() / address;
     std::error_code ec;
     if (address.find(':') == std::string::npos && std::filesystem::exists(local, ec)) {
-        const QString file = QString::fromStdString(local.string());
+        // Through UTF-8, as the folder's name came from Qt (qt/gui.cpp): a
+        // plain std::string is in the Windows code page.
+        const std::u8string path = local.u8string();
+        const QString file = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
             showMessage(QApplication::activeWindow(), "Help",
                         "No program could be found to open the help page. It is here:\n" + file);

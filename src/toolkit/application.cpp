@@ -56,9 +56,9 @@ std::vector<Form*> App::loadedForms() const
     return out;
 }
 
-Form& App::load(std::string_view name)
+Form* App::load(std::string_view name)
 {
-    if (Form* f = find(name)) return *f;
+    if (Form* f = find(name)) return f;
     auto it = factories_.find(name);
     if (it == factories_.end()) throw std::out_of_range("no form named " + std::string(name));
     Dispatch d(*this);
@@ -70,31 +70,33 @@ Form& App::load(std::string_view name)
     for (const auto& c : form.controls())
         if (c->kind() == Kind::Timer && c->enabled()) timerChanged(*c, TimerChange::Enabled);
     form.Form_Load();
-    return form;
+    // A form that unloaded itself is destroyed when the outermost event ends,
+    // which may be this one: it is not handed out.
+    return loadedHere(form) ? &form : nullptr;
 }
 
 void App::show(std::string_view name)
 {
     Dispatch d(*this);
-    Form& f = load(name);
-    if (!loadedHere(f)) return;  // its load unloaded it again
-    f.visible_ = true;
-    ++f.showCount_;
-    f.Form_Activate();
+    Form* f = load(name);
+    if (!f) return;  // its load unloaded it again
+    f->visible_ = true;
+    ++f->showCount_;
+    f->Form_Activate();
 }
 
 void App::showModal(std::string_view name, std::function<void()> then)
 {
     Dispatch d(*this);
-    Form& f = load(name);
-    if (!loadedHere(f)) {
+    Form* f = load(name);
+    if (!f) {
         if (then) then();
         return;
     }
-    modal_.push_back({&f, std::move(then)});
-    f.visible_ = true;
-    ++f.showCount_;
-    f.Form_Activate();
+    modal_.push_back({f, std::move(then)});
+    f->visible_ = true;
+    ++f->showCount_;
+    f->Form_Activate();
 }
 
 void App::hide(std::string_view name)

@@ -3,7 +3,8 @@
 // the services the program asks of the system (message boxes, the screen,
 // its folder, the previous-instance check, its one random generator).
 //
-// Life of a form. `load` creates it from its design and runs Form_Load once;
+// Life of a form. `load` creates it from its design and runs Form_Load once
+// (and hands out the form only if it is still loaded afterwards);
 // `show` loads it if needed and makes it visible (again: to the front);
 // `showModal` does the same and runs the caller's remaining steps when the
 // form closes, so nothing ever waits on a thread; `unload` runs Form_Unload
@@ -63,9 +64,10 @@ public:
     template <class T>
     T* findAs() const { return static_cast<T*>(find(T::kName)); }
     // The loaded form, loading it first (without showing it) if need be.
-    Form& load(std::string_view name);
-    template <class T>
-    T& get() { return static_cast<T&>(load(T::kName)); }
+    // Null when the form did not stay loaded: its own load unloaded it (a
+    // failed check, a second copy of the program). A form that is only to be
+    // worked on when it is there is found, not loaded.
+    Form* load(std::string_view name);
     void show(std::string_view name);
     void showModal(std::string_view name, std::function<void()> then);
     void hide(std::string_view name);

@@ -26,9 +26,8 @@ void designMessage(Form& f, const char* textLabel, bool okVisible)
 }
 
 // The first steps of every OK: the lock label's flicker stops.
-void stopLockFlicker(Program& p)
+void stopLockFlicker(Game& game)
 {
-    Game& game = p.app.get<Game>();
     game.lblLock.setForeColor(RGB(255, 128, 0));
     game.Timer5.setEnabled(false);
 }
@@ -46,15 +45,19 @@ void MessageDialog::Form_Load() { p_.m.MsgOpen = true; }
 
 void MessageDialog::Command1_Click()
 {
-    stopLockFlicker(p_);
+    if (Game* game = p_.app.findAs<Game>()) stopLockFlicker(*game);
     p_.app.unload(kName);
 }
 
 void MessageDialog::Form_Unload()
 {
     Module1& m = p_.m;
-    Game& game = p_.app.get<Game>();
     m.MsgOpen = false;
+    // The dialogs work on the board only while it is there; they never open
+    // one (a board loaded here would be a new, empty one).
+    Game* board = p_.app.findAs<Game>();
+    if (!board) return;
+    Game& game = *board;
     game.MakeOptionsUsable();
     for (Control* c : {&game.lblLock, &game.lblKya, &game.lblWith, &game.lblExit}) c->setEnabled(true);
     game.RestoreLifelines();
@@ -83,7 +86,7 @@ void Message2Dialog::Form_Load() { p_.m.Msg2Open = true; }
 
 void Message2Dialog::Command1_Click()
 {
-    stopLockFlicker(p_);
+    if (Game* game = p_.app.findAs<Game>()) stopLockFlicker(*game);
     ctl("Command1").setVisible(false);
     p_.m.Msg2Open = false;
     p_.app.unload(kName);
@@ -104,11 +107,13 @@ void Message3Dialog::Form_Load() { p_.m.Msg3Open = true; }
 void Message3Dialog::Command1_Click()
 {
     Module1& m = p_.m;
-    stopLockFlicker(p_);
+    if (Game* game = p_.app.findAs<Game>()) stopLockFlicker(*game);
     m.Msg3Open = false;
     p_.app.unload(kName);
+    Game* board = p_.app.findAs<Game>();
+    if (!board) return;
 
-    Game& game = p_.app.get<Game>();
+    Game& game = *board;
     auto enableActions = [&game, &m] {
         game.lblLock.setEnabled(true);
         game.lblKya.setEnabled(m.KyaAllowed);
@@ -158,15 +163,16 @@ void ResultDialog::Command1_Click()
 {
     // Prepares the board for a new game; Start begins it.
     Module1& m = p_.m;
-    stopLockFlicker(p_);
     m.GameOver = false;
     m.MsgOpen = false;
-    Game& game = p_.app.get<Game>();
-    game.MakeOptionsUsable();
-    for (Control* c : {&game.lblLock, &game.lblKya, &game.lblWith, &game.lblExit}) c->setEnabled(true);
-    game.lblStart.setVisible(true);
-    game.RestoreLifelines();
-    if (m.GameType == 2) game.Timer4.setEnabled(false);
+    if (Game* game = p_.app.findAs<Game>()) {
+        stopLockFlicker(*game);
+        game->MakeOptionsUsable();
+        for (Control* c : {&game->lblLock, &game->lblKya, &game->lblWith, &game->lblExit}) c->setEnabled(true);
+        game->lblStart.setVisible(true);
+        game->RestoreLifelines();
+        if (m.GameType == 2) game->Timer4.setEnabled(false);
+    }
     p_.app.unload(kName);
 }
 

@@ -1,6 +1,10 @@
 #include "ui/editor_dialogs.h"
 
+#include <charconv>
 #include <cmath>
+#include <limits>
+#include <optional>
+#include <string_view>
 
 #include "bank/maintenance.h"
 #include "ui/design_kit.h"
@@ -12,6 +16,29 @@ namespace {
 void refreshEditorList(Program& p)
 {
     if (auto* editor = p.app.findAs<Question>()) editor->ListQuestions();
+}
+
+// The number in the Delete dialog's box: blanks around it, a sign, a
+// fraction ("2.9") and any number of digits are allowed. Read without the
+// system's locale, which may want a decimal comma. A number too large or too
+// close to 0 for a double names no question: infinity. Nullopt for text that
+// is not a number.
+std::optional<double> numberInBox(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return std::nullopt;
+    std::string_view number(text);
+    number = number.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (number.find_first_not_of("0123456789+-.eE") != std::string_view::npos ||
+        number.find_first_of("0123456789") == std::string_view::npos)
+        return std::nullopt;
+    if (number.front() == '+') number.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (end != number.data() + number.size()) return std::nullopt;
+    if (error == std::errc::result_out_of_range) return std::numeric_limits<double>::infinity();
+    if (error != std::errc()) return std::nullopt;
+    return value;
 }
 }  // namespace
 
@@ -49,25 +76,30 @@ void Delete::Command1_Click()
         p_.app.msgBox("Please enter a number");
         return;
     }
-    const auto first = text.find_first_not_of(' ');
-    const std::string number = first == std::string::npos ? std::string()
-                                                          : text.substr(first, text.find_last_not_of(' ') - first + 1);
-    // Typing lets only digits in, but pasting can bring anything: such text
-    // deletes nothing.
-    if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos || number.size() > 15) {
+    // Typing lets only digits in, but pasting can bring anything: text that
+    // is not a number deletes nothing.
+    const std::optional<double> number = numberInBox(text);
+    if (!number) {
         p_.app.msgBox("Please enter the question number in digits only, such as 12.");
         return;
     }
-    const double value = std::stod(number);
-    if (value == 0) {
+    if (*number == 0) {
         p_.app.msgBox("Please enter a number greater than 0.");
         return;
     }
-    p_.m.DeleteNo = std::floor(value);
-    if (!DeleteQuestion(p_.bank, p_.m.DeleteNo) || !CommitDelete(p_.bank)) {
-        p_.bank.remove(bankfile::kRebuilt);
-        p_.app.msgBox(kBankNotWritten);
-        return;
+    p_.m.DeleteNo = std::floor(*number);
+    // Questions are numbered from 1. Below that no question matches, and the
+    // rebuilt bank would number every question one lower, starting at 0:
+    // the bank is left alone, as for a number past the last question.
+    const bool namesAQuestion = p_.m.DeleteNo >= 1 && std::isfinite(p_.m.DeleteNo);
+    if (namesAQuestion) {
+        BankResult done = DeleteQuestion(p_.bank, p_.m.DeleteNo);
+        if (done) done = CommitDelete(p_.bank);
+        if (!done) {
+            p_.bank.remove(bankfile::kRebuilt);
+            p_.app.msgBox(bankFailure(done));
+            return;
+        }
     }
     refreshEditorList(p_);
     p_.app.unload(kName);
@@ -96,7 +128,12 @@ frmRestore::frmRestore(Program& p) : Form(p.app, kName), p_(p)
 void frmRestore::Command1_Click()
 {
     p_.app.unload(kName);
-    if (!RestoreDefaultBank(p_.bank)) {
+    const BankResult restored = RestoreDefaultBank(p_.bank);
+    if (restored.fault == BankResult::Fault::Read) {
+        p_.app.msgBox(bankFailure(restored));
+        return;
+    }
+    if (!restored) {
         p_.app.msgBox("Unable to restore, please get a fresh copy of the software.");
         return;
     }

@@ -146,15 +146,26 @@ void Main::Label6_Click()
     ctl("Label6").setForeColor(kRest);
 }
 
+void Main::removeWorkingCopies()
+{
+    for (auto file : {bankfile::kDrawCopy, bankfile::kListMarker, bankfile::kLevelCopy}) p_.bank.remove(file);
+}
+
 void Main::Label4_Click()
 {
     // Ends the program: the working copies go, then every window. Whatever is
     // missing is passed over. The exit confirmation is closed too, so that no
     // window is left behind to keep the program running.
-    for (auto file : {bankfile::kDrawCopy, bankfile::kListMarker, bankfile::kLevelCopy}) p_.bank.remove(file);
+    removeWorkingCopies();
     for (const char* form : {"frmOptions", "Main", "About", "Delete", "frmRestore", "Game", "Message", "Message2",
                              "Message3", "Question", "Result", "Rules", "frmExit"})
         p_.app.unload(form);
+    // Closing a window may write a working copy again: a "ZRV like" verdict
+    // waiting in Message moves the game on when Message closes, and draws the
+    // next question into q2.zrv. The windows keep their close handling as it
+    // is; once they are all gone nothing is left to write, and the copies go
+    // for good.
+    removeWorkingCopies();
 }
 
 }  // namespace zv

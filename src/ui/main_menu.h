@@ -30,6 +30,7 @@ public:
 private:
     void clearHover();
     void showIfBuilt(const char* form);
+    void removeWorkingCopies();
     Program& p_;
 };
 

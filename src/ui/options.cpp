@@ -67,7 +67,7 @@ void frmOptions::applyDefaults()
 void frmOptions::Form_Load()
 {
     Module1& m = p_.m;
-    LineReader in(p_.bank.file(kFile));
+    LineReader in(p_.bank, kFile);
     if (!in.isOpen()) {
         applyDefaults();
         return;
@@ -116,7 +116,7 @@ void frmOptions::Form_Load()
 
 void frmOptions::Command1_Click()
 {
-    LineWriter out(p_.bank.file(kFile), LineWriter::Mode::Truncate);
+    LineWriter out(p_.bank, kFile, LineWriter::Mode::Truncate);
     if (ctl("Option1").value())
         out.write("opt1");
     else if (ctl("Option2").value())

@@ -19,6 +19,14 @@ std::string trimmed(const std::string& s)
 }
 }  // namespace
 
+std::string bankFailure(const BankResult& result)
+{
+    if (result.fault != BankResult::Fault::Read) return kBankNotWritten;
+    const std::string what =
+        result.file == bankfile::kBank ? std::string("The question bank") : "The file " + result.file;
+    return what + " could not be read (" + plainReason(result.error) + "). Nothing was changed.";
+}
+
 Question::Question(Program& p) : Form(p.app, kName), p_(p)
 {
     setCaption("Question Editor");
@@ -114,9 +122,17 @@ void Question::resetLists()
 
 void Question::ListQuestions()
 {
+    BankResult read;
+    std::vector<std::string> rows = listRows(p_.bank, &read);
+    if (!read) {
+        // The list keeps what it showed: a bank read in part would look
+        // like a bank that lost its questions.
+        p_.app.msgBox(bankFailure(read));
+        return;
+    }
     Control& list = ctl("List1");
     list.clear();
-    for (auto& row : listRows(p_.bank)) list.addItem(std::move(row));
+    for (auto& row : rows) list.addItem(std::move(row));
 }
 
 void Question::Form_Load()
@@ -149,13 +165,13 @@ void Question::add1_Click()
         }
     }
     if (tooLongForTheBoard()) return;
-    const std::string written =
-        AddQuestion(p_.bank, ctl("Text1").text(),
-                    {ctl("Options", 0).text(), ctl("Options", 1).text(), ctl("Options", 2).text(), ctl("Options", 3).text()},
-                    ctl("Combo1").text(), ctl("Combo2").text());
-    if (written.empty()) {
+    BankResult added;
+    AddQuestion(p_.bank, ctl("Text1").text(),
+                {ctl("Options", 0).text(), ctl("Options", 1).text(), ctl("Options", 2).text(), ctl("Options", 3).text()},
+                ctl("Combo1").text(), ctl("Combo2").text(), &added);
+    if (!added) {
         // The fields keep their texts, so nothing typed is lost.
-        p_.app.msgBox(kBankNotWritten, "Question Validator");
+        p_.app.msgBox(bankFailure(added), "Question Validator");
         return;
     }
     ctl("Text1").setText("");
@@ -201,7 +217,12 @@ void Question::Command3_Click() { ctl("Frame1").setVisible(false); }
 
 void Question::Missing2()
 {
-    const auto counts = countPerLevel(p_.bank, p_.m.QuestionRec);
+    BankResult read;
+    const auto counts = countPerLevel(p_.bank, p_.m.QuestionRec, &read);
+    if (!read) {
+        p_.app.msgBox(bankFailure(read));
+        return;
+    }
     for (int i = 0; i < 15; ++i) {
         const int c = counts[static_cast<std::size_t>(i)];
         if (c <= 0) continue;  // a level without questions keeps its bar and label

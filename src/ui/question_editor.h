@@ -4,6 +4,9 @@
 // dialogs that delete a question or restore the default bank. Every change
 // goes straight to imp.zrv.
 
+#include <string>
+
+#include "bank/maintenance.h"
 #include "engine/program.h"
 #include "toolkit/form.h"
 
@@ -38,5 +41,9 @@ private:
 // player may not write to): nothing of the bank has changed.
 inline constexpr const char* kBankNotWritten =
     "The question bank could not be written (is the disk full, or the folder read-only?). The bank is as it was.";
+
+// What the player is told when an operation on the bank failed: that a file
+// could not be read and nothing was changed, or kBankNotWritten.
+std::string bankFailure(const BankResult& result);
 
 }  // namespace zv

@@ -2,8 +2,12 @@
 // to it. Runs on Qt's offscreen platform.
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
 #include <QTest>
+#include <QUrl>
+#include <fstream>
 
 #include "engine/game.h"
 #include "qt/form_window.h"
@@ -13,10 +17,38 @@
 namespace zv {
 namespace {
 
+// Takes the address the front end asks the system to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public slots:
+    void open(const QUrl& url) { opened = url; }
+
+public:
+    QUrl opened;
+};
+
 class QtFrontEndTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void theHelpPageOpensFromAFolderNamedInAnyScript()
+    {
+        // The folder's name goes from the standard library to Qt whole, on
+        // Windows too, where a narrow string is in the system's code page.
+        test::TestFolder dir;
+        const std::filesystem::path folder = dir.path() / std::filesystem::path(u"Zarvana \u0916\u0947\u0932 Caf\u00e9");
+        std::filesystem::create_directories(folder);
+        std::ofstream(folder / "help.html") << "<html></html>";
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler("file", &catcher, "open");
+        QtFrontEnd fe(folder);
+        fe.openUrl("help.html");
+        QDesktopServices::unsetUrlHandler("file");
+        const QString base = QDir::fromNativeSeparators(QString::fromStdU16String(dir.path().u16string()));
+        QCOMPARE(catcher.opened.toLocalFile(), base + QString::fromUtf16(u"/Zarvana \u0916\u0947\u0932 Caf\u00e9/help.html"));
+    }
+
     void theBoardIsDrawnAndStartShowsAQuestion()
     {
         test::TestFolder dir;
@@ -91,7 +123,7 @@ private slots:
             press(board, Qt::Key_L);
             if (level < 15) press(fe.windowOf("Message3"), Qt::Key_Return);
         }
-        QCOMPARE(QString::fromStdString(fe.app().load("Result").ctl("Label1").caption()),
+        QCOMPARE(QString::fromStdString(fe.app().load("Result")->ctl("Label1").caption()),
                  QString("Congratulations, you have won 1 Crore Rupees."));
         press(fe.windowOf("Result"), Qt::Key_Return);
         QVERIFY(game.lblStart.visible());

@@ -45,6 +45,7 @@ public:
     std::string operator()(const std::string& commands);
     App& app() { return driver_->app(); }
     Module1& m() { return driver_->program().m; }
+    Program& program() { return driver_->program(); }
     Game& game() { return *app().findAs<Game>(); }
     TestFolder& folder() { return folder_; }
     std::string output() const { return out_.str(); }

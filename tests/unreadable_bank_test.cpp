@@ -1,0 +1,122 @@
+// A bank that cannot be read, or not to its end: every editor operation that
+// reads it and then writes stops, says so, and leaves every file as it was.
+
+#include <gtest/gtest.h>
+
+#include "support/faulty_files.h"
+#include "support/test_folder.h"
+
+namespace zv {
+namespace {
+
+using test::FaultyFiles;
+using test::Session;
+
+// More than one block of questions for every reader, so that a read can
+// fail half way.
+std::string bigBank()
+{
+    std::string bank;
+    for (int i = 1; i <= 30000; ++i) bank += test::record(i, "Question " + std::to_string(i), "A", "1") + "\r\n";
+    return bank;
+}
+
+struct ReadFault {
+    int nth;  // the read that fails; 0: the bank cannot be opened for reading
+    std::errc error;
+    const char* reason;  // as the player is told
+};
+
+const ReadFault kFaults[] = {
+    {0, std::errc::permission_denied, "permission denied"},  // written but not readable, like mode 200
+    {1, std::errc::io_error, "the disk reported an error"},
+    {2, std::errc::io_error, "the disk reported an error"},  // after a whole block was read
+};
+
+struct Operation {
+    const char* name;
+    const char* before;  // with the bank still readable
+    const char* steps;   // with the fault in place
+    const char* title;   // of the message box
+    const char* after;   // commands whose output shows nothing else changed
+    const char* shows;
+};
+
+const Operation kOperations[] = {
+    {"delete", "click Main.Label2\nclick Question.deletedata",
+     "text Delete.Text1 2\nclick Delete.Command1", "", "forms",
+     "Main visible\nQuestion visible\nDelete visible\n"},
+    {"restore", "click Main.Label2", "click Question.Command6\nclick frmRestore.Command1", "", "forms",
+     "Main visible\nQuestion visible\n"},
+    {"add", "click Main.Label2",
+     "text Question.Text1 New\ntext Question.Options(0) a\ntext Question.Options(1) b\n"
+     "text Question.Options(2) c\ntext Question.Options(3) d\ntext Question.Combo1 A\ntext Question.Combo2 3\n"
+     "click Question.add1",
+     "[Question Validator]", "get Question.Text1 Text", "Question.Text1.Text = New\n"},
+    {"list", "", "click Main.Label2", "", "get Question.List1 ListCount", "Question.List1.ListCount = 0\n"},
+    {"count per level", "click Main.Label2", "click Question.Command2", "", "get Question.Frame1 Visible",
+     "Question.Frame1.Visible = False\n"},
+};
+
+TEST(UnreadableBank, EveryOperationThatReadsAndWritesStopsAndSaysSo)
+{
+    const std::string bank = bigBank();
+    for (const Operation& op : kOperations) {
+        for (const ReadFault& fault : kFaults) {
+            SCOPED_TRACE(std::string(op.name) + ", read " + std::to_string(fault.nth) + " fails");
+            Session run(bank);
+            run.folder().write("default.zrv", test::crlf({test::record(1, "Default", "B", "1")}));
+            run.folder().write("can_be_deleted.zrv", "an older backup\r\n");
+            run.start();
+            run(op.before);
+            FaultyFiles files;
+            run.program().bank.setFiles(files);
+            files.failRead("imp.zrv", fault.nth, fault.error);
+            const std::string said = run(op.steps);
+            EXPECT_EQ(said, std::string("msgbox") + (*op.title ? " " : "") + op.title +
+                                ": The question bank could not be read (" + fault.reason + "). Nothing was changed.\n");
+            EXPECT_EQ(run(op.after), op.shows);
+            files.heal();
+            const std::string after = run.folder().read("imp.zrv");
+            EXPECT_TRUE(after == bank) << "imp.zrv changed: " << after.size() << " bytes, " << bank.size() << " before";
+            EXPECT_EQ(run.folder().read("can_be_deleted.zrv"), "an older backup\r\n");
+            EXPECT_FALSE(run.folder().exists("old.zrv"));
+            EXPECT_FALSE(run.folder().exists("imp.zrv.new"));
+            EXPECT_FALSE(run.folder().exists("can_be_deleted.zrv.new"));
+        }
+    }
+}
+
+TEST(UnreadableBank, ADefaultBankThatCannotBeReadRestoresNothing)
+{
+    const std::string mine = test::crlf({test::record(1, "Mine", "B", "1")});
+    Session run(mine);
+    run.folder().write("default.zrv", test::crlf({test::record(1, "Default", "B", "1")}));
+    run.start();
+    run("click Main.Label2");
+    FaultyFiles files;
+    run.program().bank.setFiles(files);
+    files.failRead("default.zrv", 1);
+    EXPECT_EQ(run("click Question.Command6\nclick frmRestore.Command1"),
+              "msgbox: The file default.zrv could not be read (the disk reported an error). Nothing was changed.\n");
+    EXPECT_EQ(run.folder().read("imp.zrv"), mine);
+    EXPECT_FALSE(run.folder().exists("can_be_deleted.zrv"));
+    EXPECT_FALSE(run.folder().exists("imp.zrv.new"));
+}
+
+TEST(UnreadableBank, TheBankCheckAtLoadSaysSoRatherThanNameLevelsAsMissing)
+{
+    std::string bank;
+    for (int level = 1; level <= 15; ++level)
+        bank += test::record(level, "Q" + std::to_string(level), "A", std::to_string(level)) + "\r\n";
+    Session run(bank, test::crlf({"opt2", "chk0", "chk2_1"}));
+    run.start();
+    FaultyFiles files;
+    run.program().bank.setFiles(files);
+    files.failRead("imp.zrv", 1);
+    EXPECT_EQ(run("click Main.Label1"), "msgbox: The question bank could not be read (the disk reported an error).\n");
+    EXPECT_EQ(run.app().find("Game"), nullptr);
+}
+
+}  // namespace
+}  // namespace zv
