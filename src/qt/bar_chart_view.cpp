@@ -49,7 +49,9 @@ BarChartView::BarChartView(const Control& frame, QWidget* parent)
     qchart_->addSeries(series);
     for (const std::string& c : chart_.categories) categories_->append(QString::fromStdString(c));
     if (!chart_.categoryTitle.empty()) categories_->setTitleText(QString::fromStdString(chart_.categoryTitle));
-    if (!chart_.valueTitle.empty()) values_->setTitleText(QString::fromStdString(chart_.valueTitle));
+    // The value's name over the chart, not along a short axis where it
+    // would be cut.
+    if (!chart_.valueTitle.empty()) qchart_->setTitle(QString::fromStdString(chart_.valueTitle));
     values_->setLabelFormat("%d");
     qchart_->addAxis(categories_, Qt::AlignBottom);
     qchart_->addAxis(values_, Qt::AlignLeft);
@@ -102,11 +104,13 @@ void BarChartView::refresh(double textScale)
         axis->setGridLineColor(QColor(text.red(), text.green(), text.blue(), 50));
     }
     categories_->setLabelsFont(titles);
+    qchart_->setTitleFont(titles);
+    qchart_->setTitleBrush(text);
     // Room above the highest bar for its value; a share never passes 100.
     const double top = values.empty() ? 1 : *std::max_element(values.begin(), values.end());
-    const double max = chart_.percent ? 100 : std::max(5.0, std::ceil(top * 1.2 / 5) * 5);
+    const double max = chart_.percent ? 100 : std::max(2.0, std::ceil(top * 1.2 / 2) * 2);
     values_->setRange(0, max);
-    values_->setTickCount(chart_.percent ? 3 : 6);
+    values_->setTickCount(3);
 }
 
 }  // namespace zv
