@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 
 #include "qt/artwork.h"
@@ -180,6 +181,13 @@ FormWindow::FormWindow(App& app, Form& form, std::function<void()> afterEvent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    if (form.style() == WindowStyle::Bare) {
+        // The board's own dialogs keep their proportion to the board on a
+        // larger screen than the 1024 x 768 they are laid out for.
+        const double screen = std::min(app.screenWidth() / static_cast<double>(kDesignScreenWidth),
+                                       app.screenHeight() / static_cast<double>(kDesignScreenHeight));
+        sx_ = sy_ = std::clamp(screen, 1.0, 2.0);
+    }
     // Fixed-size windows offer no maximise; the board is an ordinary window
     // that the player may also size and move (F11 leaves full screen).
     const Qt::WindowFlags fixed = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
@@ -411,7 +419,9 @@ void FormWindow::relayout()
 double FormWindow::textScale() const
 {
     // A form laid out for the screen draws its design fonts scaled with it;
-    // the others draw the model's sizes.
+    // the board's dialogs grow with the board; the others draw the model's
+    // sizes.
+    if (form_.style() == WindowStyle::Bare) return sx_;
     if (!form_.scaledToScreen()) return 1;
     return std::min(app_.screenWidth() / static_cast<double>(kDesignScreenWidth) * sx_,
                     app_.screenHeight() / static_cast<double>(kDesignScreenHeight) * sy_);
@@ -459,7 +469,7 @@ void FormWindow::placeWindow()
         setGeometry(screen);
         return;
     }
-    const QSize size(px(form_.width()), px(form_.height()));
+    const QSize size(scaled(form_.width(), sx_), scaled(form_.height(), sy_));
     setFixedSize(size);
     QPoint at = screen.center() - QPoint(size.width() / 2, size.height() / 2);
     // The game's own dialogs sit in the open space above the question, so
@@ -556,7 +566,7 @@ void FormWindow::syncView(View& v)
     }
     const bool enabledChanged = static_cast<int>(c.enabled()) != v.enabled;
     v.enabled = c.enabled();
-    const double pt = form_.scaledToScreen() ? c.designFontSize() * textScale() : c.fontSize();
+    const double pt = (form_.scaledToScreen() ? c.designFontSize() : c.fontSize()) * textScale();
     if (pt != v.fontSize || c.fontSize() != v.modelFontSize) {
         v.fontSize = pt;
         v.modelFontSize = c.fontSize();

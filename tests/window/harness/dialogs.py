@@ -15,12 +15,13 @@ class Dialogs:
 
     def message_dialogs(self, program=None):
         found = []
+        # Their design's shape, drawn larger on a larger screen (up to twice).
         want_w, want_h = layout.MESSAGE.design_size()
         for w in self.program_windows(program):
             if w.title in OWN_TITLES:
                 continue
             r = self.windows.geometry(w)
-            if r and abs(r.w - want_w) <= want_w * 0.12 and abs(r.h - want_h) <= want_h * 0.12:
+            if r and want_w * 0.88 <= r.w <= want_w * 2.1 and abs(r.h / r.w - want_h / want_w) <= 0.05:
                 found.append(w)
         return found
 
