@@ -114,3 +114,16 @@ void BarChartView::refresh(double textScale)
 }
 
 }  // namespace zv
+
+namespace zv {
+
+std::vector<double> BarChartView::values() const
+{
+    std::vector<double> out;
+    for (int i = 0; i < set_->count(); ++i) out.push_back(set_->at(i));
+    return out;
+}
+
+double BarChartView::axisTop() const { return values_->max(); }
+
+}  // namespace zv

@@ -23,6 +23,9 @@ public:
     BarChartView(const Control& frame, QWidget* parent);
     // Takes the values, colours and fonts from the model again.
     void refresh(double textScale);
+    // The bars as drawn, and the top of the value axis.
+    std::vector<double> values() const;
+    double axisTop() const;
 
 private:
     const Control& frame_;

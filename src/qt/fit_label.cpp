@@ -48,10 +48,27 @@ void FitLabel::fit()
     fitted_ = {text(), shown, size(), this->font(), font, wordWrap()};
 }
 
-void FitLabel::paintEvent(QPaintEvent*)
+void FitLabel::fitIfChanged()
 {
     if (fitted_.text != text() || fitted_.size != size() || fitted_.base != font() || fitted_.wrap != wordWrap())
         fit();
+}
+
+QString FitLabel::shownText()
+{
+    fitIfChanged();
+    return fitted_.shown;
+}
+
+QFont FitLabel::shownFont()
+{
+    fitIfChanged();
+    return fitted_.font;
+}
+
+void FitLabel::paintEvent(QPaintEvent*)
+{
+    fitIfChanged();
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
     p.setFont(fitted_.font);

@@ -12,6 +12,11 @@ class FitLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // What is drawn: the caption, or its start and an ellipsis, in the font
+    // it fits at.
+    QString shownText();
+    QFont shownFont();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -24,6 +29,7 @@ private:
         bool wrap = false;
     };
     void fit();
+    void fitIfChanged();
     Fitted fitted_;
 };
 

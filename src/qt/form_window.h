@@ -27,6 +27,12 @@ public:
     void setOnFirstPaint(std::function<void(Form&)> f) { onFirstPaint_ = std::move(f); }
     // The widget that draws a control, or null (timers have none).
     QWidget* widgetOf(const Control& c) const;
+    // The chart that draws a frame, or null.
+    BarChartView* chartOf(const Control& frame) const
+    {
+        auto it = charts_.find(&frame);
+        return it == charts_.end() ? nullptr : it->second;
+    }
     // The control that a widget draws, or null.
     Control* controlOfWidget(const QWidget* w) const { return w ? controlOf(const_cast<QWidget*>(w)) : nullptr; }
     // The board: full screen, or an ordinary window that can be moved and

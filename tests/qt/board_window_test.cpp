@@ -1,0 +1,136 @@
+// What the renderer adds to the model: hover and keys reaching the right
+// window and control, the board in a window of another size, long texts
+// fitted, the charts and the panels. Runs on Qt's offscreen platform.
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QTest>
+
+#include "engine/game.h"
+#include "qt/bar_chart_view.h"
+#include "qt/fit_label.h"
+#include "qt/form_window.h"
+#include "qt/qt_front_end.h"
+#include "support/test_folder.h"
+
+namespace zv {
+namespace {
+
+std::string fifteenLevels()
+{
+    std::string bank;
+    for (int level = 1; level <= 15; ++level)
+        bank += test::record(level, "Q" + std::to_string(level), "B", std::to_string(level)) + "\r\n";
+    return bank;
+}
+
+class BoardWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aMoveOverALabelLightsItAndIsNotUndoneByTheFormBehind()
+    {
+        test::TestFolder dir;
+        QtFrontEnd fe(dir.path());
+        fe.start();
+        FormWindow* menu = fe.windowOf("Main");
+        auto& main = menu->form();
+        QTest::mouseMove(menu->widgetOf(main.ctl("Label5")));
+        QCOMPARE(main.vars().get("HoverOptions", std::nullopt).value_or(""), std::string("True"));
+        QTest::mouseMove(menu->widgetOf(main.ctl("Image2")));
+        QCOMPARE(main.vars().get("HoverOptions", std::nullopt).value_or(""), std::string("False"));
+    }
+
+    void theMenusKeysDoNothingOnTheBoard()
+    {
+        test::TestFolder dir;
+        dir.write("imp.zrv", fifteenLevels());
+        QtFrontEnd fe(dir.path());
+        fe.start();
+        QTest::keyClick(fe.windowOf("Main"), Qt::Key_P);
+        FormWindow* board = fe.windowOf("Game");
+        QVERIFY(board);
+        for (Qt::Key key : {Qt::Key_E, Qt::Key_O, Qt::Key_R}) QTest::keyClick(board, key);
+        QTest::keyClick(board, Qt::Key_S);
+        QTest::keyClick(board, Qt::Key_A);
+        // The board loads the Options dialog unseen to read the options.
+        for (const char* form : {"Question", "frmOptions", "Rules", "About"})
+            QVERIFY2(!fe.windowOf(form) || !fe.windowOf(form)->isVisible(), form);
+        QCOMPARE(fe.program().m.SelectedAnswer, std::string("A"));
+    }
+
+    void theBoardInASmallerWindowKeepsEveryControlInProportion()
+    {
+        test::TestFolder dir;
+        dir.write("imp.zrv", fifteenLevels());
+        QtFrontEnd fe(dir.path());
+        fe.start();
+        QTest::keyClick(fe.windowOf("Main"), Qt::Key_P);
+        FormWindow* board = fe.windowOf("Game");
+        const QSize full = board->size();
+        board->toggleFullScreen();
+        board->resize(full.width() / 2, full.height() / 2);
+        QApplication::processEvents();
+        Game& game = *fe.app().findAs<Game>();
+        const double sx = board->width() / (fe.app().screenWidth() / 15.0);
+        const double sy = board->height() / (fe.app().screenHeight() / 15.0);
+        const QRect start = board->widgetOf(game.lblStart)->geometry();
+        QCOMPARE(start.left(), static_cast<int>(game.lblStart.left() * sx / 15));
+        QCOMPARE(start.top(), static_cast<int>(game.lblStart.top() * sy / 15));
+        QCOMPARE(start.width(), static_cast<int>(game.lblStart.width() * sx / 15));
+        // Text shrinks with the board, the model's size untouched.
+        QVERIFY(board->widgetOf(game.lblStart)->font().pointSizeF() < game.lblStart.designFontSize());
+        board->toggleFullScreen();
+        QApplication::processEvents();
+        QCOMPARE(board->widgetOf(game.lblStart)->geometry().left(), game.lblStart.left() / 15);
+    }
+
+    void thePollChartShowsTheVotesAndNoPanelCoversAnother()
+    {
+        test::TestFolder dir;
+        dir.write("imp.zrv", fifteenLevels());
+        QtFrontEnd fe(dir.path());
+        fe.start();
+        QTest::keyClick(fe.windowOf("Main"), Qt::Key_P);
+        FormWindow* board = fe.windowOf("Game");
+        QTest::keyClick(board, Qt::Key_S);
+        QTest::keyClick(board, Qt::Key_3);
+        Game& game = *fe.app().findAs<Game>();
+        QTest::mouseClick(board->widgetOf(game.lblKya), Qt::LeftButton);
+        BarChartView* chart = board->chartOf(game.Frame1);
+        QVERIFY(chart);
+        std::vector<double> shown;
+        for (int i = 0; i < 4; ++i) shown.push_back(std::stod(game.ctl("Label" + std::to_string(i + 10)).caption()));
+        QCOMPARE(chart->values(), shown);
+        QCOMPARE(chart->axisTop(), 100.0);
+        QVERIFY(board->widgetOf(game.Frame1)->isVisible() && board->widgetOf(game.Frame2)->isVisible());
+        QVERIFY(!board->widgetOf(game.Frame1)->geometry().intersects(board->widgetOf(game.Frame2)->geometry()));
+    }
+
+    void aLongCaptionIsDrawnSmallerThenCutNeverClipped()
+    {
+        const QString question(QString("Which of these words ") + QString("is long enough ").repeated(9) + "now?");
+        QCOMPARE(question.size(), 160);
+        FitLabel label;
+        label.setWordWrap(true);
+        QFont font("Arial");
+        font.setPointSizeF(12);
+        label.setFont(font);
+        label.setText(question);
+        label.resize(520, 36);  // three lines at 12 points, two fit
+        QCOMPARE(label.shownText(), question);
+        QVERIFY(label.shownFont().pointSizeF() < 12);
+        const QRect needed = QFontMetrics(label.shownFont()).boundingRect(label.contentsRect(), Qt::TextWordWrap, question);
+        QVERIFY(needed.height() <= label.contentsRect().height());
+        // Past the smallest size the end goes, marked.
+        label.resize(120, 20);
+        QVERIFY(label.shownText().endsWith(QChar(0x2026)));
+        QVERIFY(label.shownFont().pointSizeF() >= 12 * 0.6 - 0.01);
+    }
+};
+
+}  // namespace
+}  // namespace zv
+
+QTEST_MAIN(zv::BoardWindowTest)
+#include "board_window_test.moc"
