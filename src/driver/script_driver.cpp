@@ -24,7 +24,32 @@ ScriptDriver::~ScriptDriver() = default;
 
 bool ScriptDriver::programEnded() const { return app_->ended(); }
 
-bool ScriptDriver::execute(std::string_view line) { return commands_->execute(line); }
+bool ScriptDriver::execute(std::string_view line)
+{
+    // The driver's own switch; everything else acts on the program.
+    const auto first = line.find_first_not_of(' ');
+    const auto last = line.find_last_not_of(' ');
+    if (first != std::string_view::npos && line.substr(first, last - first + 1) == "sounds on") {
+        sounds_ = true;
+        return true;
+    }
+    return commands_->execute(line);
+}
+
+void ScriptDriver::playEffect(const std::string& name)
+{
+    if (sounds_) out_ << "sound: " << name << '\n';
+}
+
+void ScriptDriver::playMusic(const std::string& name)
+{
+    if (sounds_) out_ << "music: " << (name.empty() ? "off" : name) << '\n';
+}
+
+void ScriptDriver::say(const std::string& line)
+{
+    if (sounds_) out_ << "say: " << line << '\n';
+}
 
 void ScriptDriver::messageBox(const std::string& text, const std::string& title)
 {

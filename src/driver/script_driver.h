@@ -34,6 +34,12 @@ public:
 
     void messageBox(const std::string& text, const std::string& title) override;
     void openUrl(const std::string& address) override;
+    // After `sounds on`: "sound: NAME", "music: NAME" or "music: off", and
+    // "say: TEXT" while the voice is on. Before it nothing, so that scripts
+    // written before the game had sound read as they did.
+    void playEffect(const std::string& name) override;
+    void playMusic(const std::string& name) override;
+    void say(const std::string& line) override;
 
     App& app() { return *app_; }
     Program& program() { return *program_; }
@@ -44,6 +50,7 @@ private:
     std::unique_ptr<Program> program_;
     std::unique_ptr<Commands> commands_;
     bool started_ = false;
+    bool sounds_ = false;
 };
 
 }  // namespace zv

@@ -285,6 +285,18 @@ void App::msgBox(const std::string& text, const std::string& title) { host_.mess
 
 void App::openUrl(const std::string& address) { host_.openUrl(address); }
 
+void App::music(const std::string& name)
+{
+    if (name == music_) return;
+    music_ = name;
+    host_.playMusic(name);
+}
+
+void App::say(const std::string& line)
+{
+    if (voice_ && !line.empty()) host_.say(line);
+}
+
 void App::setScreen(int widthTwips, int heightTwips)
 {
     screenWidth_ = widthTwips;

@@ -107,6 +107,14 @@ public:
     // ---- Services
     void msgBox(const std::string& text, const std::string& title = {});
     void openUrl(const std::string& address);
+    // Sound (see host.h). The music is announced only when it changes, and
+    // the voice speaks only while the player has it on.
+    void effect(const std::string& name) { host_.playEffect(name); }
+    void music(const std::string& name);
+    const std::string& musicPlaying() const { return music_; }
+    void say(const std::string& line);
+    void setVoice(bool on) { voice_ = on; }
+    bool voice() const { return voice_; }
     Random& random() { return random_; }
     double rnd() { return random_.next(); }
     // RGB(Int(255 r1), Int(255 r2), Int(255 r3)): three draws, red first.
@@ -143,6 +151,8 @@ private:
     std::filesystem::path appDir_;
     InstanceLock instanceLock_;
     Random random_;
+    std::string music_;
+    bool voice_ = false;
     int screenWidth_ = kDesignScreenWidth;
     int screenHeight_ = kDesignScreenHeight;
 

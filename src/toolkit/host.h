@@ -1,6 +1,7 @@
 #pragma once
-// What a front end does for the model: the system's message box and the
-// browser. The Qt front end shows real windows; the script driver prints.
+// What a front end does for the model: the system's message box, the
+// browser, sound and the host's voice. The Qt front end shows real windows
+// and plays; the script driver prints.
 
 #include <string>
 
@@ -14,6 +15,15 @@ public:
     virtual void messageBox(const std::string& text, const std::string& title) = 0;
     // Opens a web page (or a local file) in the user's browser.
     virtual void openUrl(const std::string& address) = 0;
+
+    // Sound: the game names the moment, the front end plays it. Nothing
+    // here waits or changes the game; a front end without sound ignores it.
+    // An effect plays once, over whatever plays.
+    virtual void playEffect(const std::string& name) { (void)name; }
+    // A loop in place of the music playing; an empty name stops the music.
+    virtual void playMusic(const std::string& name) { (void)name; }
+    // A line for the host's voice; a new line cuts the one being spoken.
+    virtual void say(const std::string& line) { (void)line; }
 };
 
 }  // namespace zv
