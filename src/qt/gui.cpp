@@ -10,9 +10,22 @@
 
 namespace zv {
 
+namespace {
+// Without a sound server the audio system complains on its own; the game
+// says it once itself (sound_output.cpp), so that line is left out.
+QtMessageHandler qtsOwn = nullptr;
+
+void quieterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith("PulseAudioService:")) return;
+    if (qtsOwn) qtsOwn(type, context, message);
+}
+}  // namespace
+
 int runGame(int argc, char** argv, const std::optional<std::filesystem::path>& appDir,
             const std::filesystem::path& programDir)
 {
+    qtsOwn = qInstallMessageHandler(quieterMessages);
     QApplication qt(argc, argv);
     QApplication::setApplicationName("Zarvana");
     QApplication::setApplicationVersion("1.0.2");
@@ -24,7 +37,7 @@ int runGame(int argc, char** argv, const std::optional<std::filesystem::path>& a
     const QByteArray dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toUtf8();
     const std::filesystem::path userData = std::u8string(dataFolder.begin(), dataFolder.end());
     const std::filesystem::path folder = appDir ? *appDir : chooseAppFolder(programDir, userData);
-    QtFrontEnd game(folder);
+    QtFrontEnd game(folder, installedDataFolder(programDir) / "sounds");
     game.start();
     if (game.app().ended()) return 0;
     return QApplication::exec();

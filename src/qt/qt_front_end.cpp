@@ -15,12 +15,16 @@
 
 #include "qt/dark_look.h"
 #include "qt/form_window.h"
+#include "qt/host_voice.h"
+#include "qt/sound_output.h"
+#include "ui/sound_settings.h"
 #include "ui/forms.h"
 
 namespace zv {
 
-QtFrontEnd::QtFrontEnd(std::filesystem::path appDir)
-    : app_(std::make_unique<App>(*this, std::move(appDir))), program_(std::make_unique<Program>(*app_))
+QtFrontEnd::QtFrontEnd(std::filesystem::path appDir, std::filesystem::path sounds)
+    : app_(std::make_unique<App>(*this, std::move(appDir))), program_(std::make_unique<Program>(*app_)),
+      soundFolder_(std::move(sounds))
 {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize size = screen->geometry().size();
@@ -46,6 +50,41 @@ void QtFrontEnd::start()
 {
     startProgram(*program_);
     afterEvent();
+    if (!soundFolder_.empty()) QTimer::singleShot(0, this, [this] { startSound(); });
+}
+
+void QtFrontEnd::startSound()
+{
+    if (app_->ended()) return;
+    const SoundSettings settings = readSoundSettings(app_->path() / kSettingsFile);
+    sound_ = std::make_unique<SoundOutput>(soundFolder_, settings);
+    voice_ = std::make_unique<HostVoice>();
+    sound_->music(QString::fromStdString(musicAsked_));
+}
+
+void QtFrontEnd::playEffect(const std::string& name)
+{
+    if (sound_) sound_->effect(QString::fromStdString(name));
+}
+
+void QtFrontEnd::playMusic(const std::string& name)
+{
+    musicAsked_ = name;
+    if (sound_) sound_->music(QString::fromStdString(name));
+}
+
+void QtFrontEnd::say(const std::string& line)
+{
+    if (voice_) voice_->say(QString::fromUtf8(line.c_str()));
+}
+
+void QtFrontEnd::setVolumes(int music, int effects)
+{
+    if (!sound_) return;
+    SoundSettings s;
+    s.music = music;
+    s.effects = effects;
+    sound_->apply(s);
 }
 
 void QtFrontEnd::afterEvent()
@@ -109,6 +148,13 @@ bool QtFrontEnd::eventFilter(QObject* watched, QEvent* event)
     // The window that the key went to is the one the player is in.
     FormWindow* active = formWindowOf(static_cast<QWidget*>(watched)->window());
     if (!active) return false;
+    if (key->key() == Qt::Key_M && key->modifiers() == Qt::NoModifier) {
+        // All sound off and on again, from any window.
+        if (!sound_) return false;
+        sound_->toggleMute();
+        if (voice_) voice_->setMuted(sound_->muted());
+        return true;
+    }
     if (key->key() == Qt::Key_F11) {
         if (active->form().style() != WindowStyle::Board) return false;
         active->toggleFullScreen();

@@ -20,7 +20,8 @@ class FormWindow;
 
 class QtFrontEnd : public QObject, public Host {
 public:
-    explicit QtFrontEnd(std::filesystem::path appDir);
+    // `sounds` holds the game's rendered cues; empty for a silent game.
+    explicit QtFrontEnd(std::filesystem::path appDir, std::filesystem::path sounds = {});
     ~QtFrontEnd() override;
 
     // Starts the program in its start-up window.
@@ -30,6 +31,10 @@ public:
 
     void messageBox(const std::string& text, const std::string& title) override;
     void openUrl(const std::string& address) override;
+    void playEffect(const std::string& name) override;
+    void playMusic(const std::string& name) override;
+    void say(const std::string& line) override;
+    void setVolumes(int music, int effects) override;
 
     // After every event: windows brought up to date, the clock re-armed.
     void afterEvent();
@@ -56,6 +61,13 @@ private:
     std::map<unsigned long, FormWindow*> windows_;
     QElapsedTimer elapsed_;
     QTimer clock_;
+    // Sound starts once the menu is on screen, so that the menu never waits
+    // for the audio system; what was asked before plays then.
+    void startSound();
+    std::filesystem::path soundFolder_;
+    std::unique_ptr<class SoundOutput> sound_;
+    std::unique_ptr<class HostVoice> voice_;
+    std::string musicAsked_;
     bool quitting_ = false;
     bool reportStartup_ = false;
 };

@@ -114,6 +114,7 @@ public:
     const std::string& musicPlaying() const { return music_; }
     void say(const std::string& line);
     void setVoice(bool on) { voice_ = on; }
+    void setVolumes(int music, int effects) { host_.setVolumes(music, effects); }
     bool voice() const { return voice_; }
     Random& random() { return random_; }
     double rnd() { return random_.next(); }

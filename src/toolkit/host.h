@@ -24,6 +24,12 @@ public:
     virtual void playMusic(const std::string& name) { (void)name; }
     // A line for the host's voice; a new line cuts the one being spoken.
     virtual void say(const std::string& line) { (void)line; }
+    // The player's volumes, 0 to 100, as the Sound dialog saved them.
+    virtual void setVolumes(int music, int effects)
+    {
+        (void)music;
+        (void)effects;
+    }
 };
 
 }  // namespace zv

@@ -8,6 +8,8 @@
 #include "ui/main_menu.h"
 #include "ui/options.h"
 #include "ui/question_editor.h"
+#include "ui/sound_dialog.h"
+#include "ui/sound_settings.h"
 
 namespace zv {
 
@@ -34,11 +36,13 @@ void registerForms(Program& p)
     add<frmRestore>(p);
     add<Rules>(p);
     add<About>(p);
+    add<frmSound>(p);
 }
 
 void startProgram(Program& p)
 {
     registerForms(p);
+    p.app.setVoice(readSoundSettings(p.app.path() / kSettingsFile).voice);
     p.app.run([&p] { p.app.show(kStartupForm); });
 }
 

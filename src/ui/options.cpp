@@ -45,6 +45,9 @@ frmOptions::frmOptions(Program& p) : Form(p.app, kName), p_(p)
         c->setBackColor(panel);
     }
     design::button(*this, "Command1", {2100, 3720, 1200, 420}, "OK").setDefault(true);
+    // Beside OK: the sound settings, kept apart from config.txt.
+    design::button(*this, "Command2", {3480, 3720, 1200, 420}, "Sound...").setToolTipText(
+        "Music and effects volumes, and the host's voice");
 
     // The design-time choices are the defaults.
     ctl("Option2").setValue(1);
@@ -52,6 +55,7 @@ frmOptions::frmOptions(Program& p) : Form(p.app, kName), p_(p)
     ctl("Check2").setValue(1);
 
     onClick("Command1", [this](int) { Command1_Click(); });
+    onClick("Command2", [this](int) { p_.app.showModal("frmSound", {}); });
 }
 
 void frmOptions::applyDefaults()
