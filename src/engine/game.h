@@ -14,6 +14,7 @@
 #include <array>
 #include <string>
 
+#include "engine/form_names.h"
 #include "engine/program.h"
 #include "toolkit/form.h"
 
@@ -21,7 +22,7 @@ namespace zv {
 
 class Game : public Form {
 public:
-    static constexpr const char* kName = "Game";
+    static constexpr const char* kName = forms::kGame;
     explicit Game(Program& program);
 
     // Start of a game and the draw of questions.
@@ -98,9 +99,19 @@ public:
     void Form_MouseMove() override;
     void Image12_Click();
 
-    // Steps the dialogs' buttons share: the four options offered again
-    // (undoing Fifty-Fifty), and each lifeline that was available when the
-    // board was frozen enabled again.
+    // The game's next step when one of the board's dialogs is answered
+    // (game_progress.cpp): the dialogs pass the answer on and decide nothing.
+    // The lock label stops inviting a lock (every OK); Message closed after a
+    // verdict or a remark ("ZRV like" moves on after a right one); Message3's
+    // OK after "The answer is correct.", a prompt or advice (Blinking moves
+    // on); Result's OK readies the board for a new game.
+    void stopLockFlicker();
+    void verdictClosed();
+    void message3Answered();
+    void resultAnswered();
+
+    // The four options offered again (undoing Fifty-Fifty), and each
+    // lifeline that was available when the board was frozen enabled again.
     void MakeOptionsUsable();
     void RestoreLifelines();
 
@@ -152,6 +163,7 @@ private:
     bool skippedReported_ = false;
 
     void reportSkippedLines(const std::vector<std::size_t>& lines);
+    void enableActions();
     void wireHighlighting();
     void ColourLadderAfterWrongAnswer();
     // A dialog's text set (which loads the dialog), and then the dialog shown.

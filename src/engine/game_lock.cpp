@@ -50,7 +50,7 @@ void Game::lblLock_Click()
         if (!picked) {
             m_.Msg3Flag = 1;
             FreezeActions();
-            say("Message3", "lblCaption", "Please select an answer.");
+            say(forms::kMessage3, forms::kMessageText, "Please select an answer.");
             return;
         }
         kTimes = 3;
@@ -81,7 +81,7 @@ void Game::lblLock_Click()
         m_.BlinkState = 0;
         if (m_.Level >= 16) return;
         if (!picked) {
-            say("Message3", "lblCaption", "Please select an answer.");
+            say(forms::kMessage3, forms::kMessageText, "Please select an answer.");
             FreezeActions();
             return;
         }
@@ -89,7 +89,7 @@ void Game::lblLock_Click()
         m_.KyaAllowed = true;
         FreezeActions();
         if (!correct) {
-            say("Result", "Label1", "Incorrect answer. You have won Rs. " + lblAs.caption() + "/-");
+            say(forms::kResult, forms::kResultText, "Incorrect answer. You have won Rs. " + lblAs.caption() + "/-");
             lblExit.setEnabled(false);
             m_.GameOver = true;
             ClearAnswerPictures();
@@ -97,15 +97,15 @@ void Game::lblLock_Click()
             CloseBoardAfterWrongAnswer();
         } else {
             if (m_.Level == 15) {
-                setDialogText("Result", "Label1", "Congratulations, you have won 1 Crore Rupees.");
+                setDialogText(forms::kResult, forms::kResultText, "Congratulations, you have won 1 Crore Rupees.");
                 m_.GameOver = true;
                 lblExit.setEnabled(false);
-                p_.app.show("Result");
+                p_.app.show(forms::kResult);
                 for (Control* c : {&lblFor, &lblLock, &lblWith, &lblAs, &lblKya, &lblTotal, &lblQNo, &Label2, &Label3,
                                    &Label4, &Label5})
                     c->setVisible(false);
             } else {
-                say("Message3", "lblCaption", "The answer is correct.");
+                say(forms::kMessage3, forms::kMessageText, "The answer is correct.");
             }
             ClearAnswerPictures();
             m_.SelectedAnswer = "E";

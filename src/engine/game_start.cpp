@@ -61,7 +61,7 @@ std::string readBackFault(const BankFolder& bank, std::error_code error)
 void Game::Form_Load()
 {
     // The options dialog reads config.txt when it is first loaded.
-    p_.app.load("frmOptions");
+    p_.app.load(forms::kOptions);
     m_.ExitOpen = false;
     m_.SelectedAnswer = "E";
     m_.BlinkState = 0;
@@ -180,8 +180,8 @@ void Game::lblStart_Click()
     PickNo = pickOf(QCount, p_.app.rnd());
     std::string fault = copyFault(p_.bank, copy);
     if (fault.empty() && p_.bank.isEmpty(bankfile::kDrawCopy)) {
-        setDialogText("Message3", "lblCaption", "No question(s) present for this level");
-        p_.app.show("Message3");
+        setDialogText(forms::kMessage3, forms::kMessageText, "No question(s) present for this level");
+        p_.app.show(forms::kMessage3);
         reportSkippedLines(copy.skipped);
         return;
     }

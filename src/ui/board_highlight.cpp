@@ -92,12 +92,12 @@ void Game::Form_MouseMove()
 
 void Game::Image12_Click()
 {
-    if (p_.app.isRegistered("About")) p_.app.show("About");
+    if (p_.app.isRegistered(forms::kAbout)) p_.app.show(forms::kAbout);
 }
 
 void Game::Timer1_Timer()
 {
-    if (m_.GameOver) p_.app.show("Result");
+    if (m_.GameOver) p_.app.show(forms::kResult);
 
     auto randomColour = [this] { return p_.app.randomColor(); };
     const bool optionHover[] = {m_.HoverA, m_.HoverB, m_.HoverC, m_.HoverD};
@@ -118,10 +118,10 @@ void Game::Timer1_Timer()
     lblStart.setForeColor(m_.HoverStart ? randomColour() : kRest);
 
     // Open dialogs stay in front of the board.
-    if ((m_.GameType == 2 || m_.GameType == 3) && m_.MsgOpen) p_.app.show("Message");
-    if (m_.Msg3Open) p_.app.show("Message3");
-    if (m_.Msg2Open) p_.app.show("Message2");
-    if (m_.ExitOpen) p_.app.show("frmExit");
+    if ((m_.GameType == 2 || m_.GameType == 3) && m_.MsgOpen) p_.app.show(forms::kMessage);
+    if (m_.Msg3Open) p_.app.show(forms::kMessage3);
+    if (m_.Msg2Open) p_.app.show(forms::kMessage2);
+    if (m_.ExitOpen) p_.app.show(forms::kExit);
 }
 
 }  // namespace zv

@@ -39,7 +39,7 @@ void frmExit::Command1_Click()
     p_.m.HoverExit = false;
     p_.m.ExitOpen = false;
     p_.app.unload(kName);
-    p_.app.unload("Game");
+    p_.app.unload(forms::kGame);
     p_.bank.remove(bankfile::kLevelCopy);
     p_.bank.remove(bankfile::kDrawCopy);
 }

@@ -207,9 +207,9 @@ bool Question::tooLongForTheBoard()
     return true;
 }
 
-void Question::deletedata_Click() { p_.app.show("Delete"); }
+void Question::deletedata_Click() { p_.app.show(forms::kDelete); }
 
-void Question::Command6_Click() { p_.app.showModal("frmRestore", {}); }
+void Question::Command6_Click() { p_.app.showModal(forms::kRestore, {}); }
 
 void Question::Command2_Click() { Missing2(); }
 
@@ -237,7 +237,7 @@ void Question::Missing2()
 void Question::Form_Unload()
 {
     for (auto file : {bankfile::kListMarker, bankfile::kLevelCopy, bankfile::kDrawCopy}) p_.bank.remove(file);
-    p_.app.unload("Delete");
+    p_.app.unload(forms::kDelete);
 }
 
 }  // namespace zv
