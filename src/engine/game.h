@@ -7,14 +7,16 @@
 // option (game_pick.cpp), locking it and the verdict (game_lock.cpp), the
 // reveals (game_reveal.cpp), the host's milestones and remarks
 // (game_milestones.cpp, game_commentary.cpp), withdrawing and leaving
-// (game_leave.cpp). Its highlighting under the pointer and its design-time
-// layout belong to the presentation (ui/board_highlight.cpp,
-// ui/game_design.cpp).
+// (game_leave.cpp), the steps after a dialog is answered (game_progress.cpp),
+// the highlighting under the pointer (board_highlight.cpp). Its design-time
+// layout is the windows' (ui/game_design.cpp): the board is handed it.
 
 #include <array>
 #include <string>
 
 #include "engine/form_names.h"
+#include "engine/ladder.h"
+#include "engine/palette.h"
 #include "engine/program.h"
 #include "toolkit/form.h"
 
@@ -23,7 +25,9 @@ namespace zv {
 class Game : public Form {
 public:
     static constexpr const char* kName = forms::kGame;
-    explicit Game(Program& program);
+    // `design` adds the board's controls at their design-time places.
+    using Design = void (*)(Form& board);
+    Game(Program& program, Design design);
 
     // Start of a game and the draw of questions.
     void Form_Load() override;
@@ -185,8 +189,5 @@ private:
     void showQuestion(const std::string& question, const std::array<std::string, 4>& options,
                       const std::string& correct);
 };
-
-// The board's design-time controls (ui/game_design.cpp).
-void designGame(Form& board);
 
 }  // namespace zv

@@ -6,10 +6,6 @@
 namespace zv {
 
 namespace {
-const Color kRest = RGB(255, 110, 0);
-const Color kWhite = RGB(255, 255, 255);
-const Color kFailed = RGB(255, 160, 50);
-
 bool isPick(const std::string& letter) { return letter == "A" || letter == "B" || letter == "C" || letter == "D"; }
 }  // namespace
 
@@ -148,14 +144,14 @@ void Game::CloseBoardAfterWrongAnswer()
 
 void Game::ColourLadderAfterWrongAnswer()
 {
-    for (Control* row : Label1) row->setForeColor(kRest);
+    for (Control* row : Label1) row->setForeColor(palette::kOrange);
     // The guarantee the player keeps stays lit; the failed row is marked.
     const int q = static_cast<int>(numberValue(lblQNo.caption()).value_or(0));
     if (q > 10)
-        Label1[9]->setForeColor(kWhite);
+        Label1[9]->setForeColor(palette::kWhite);
     else if (q > 5)
-        Label1[4]->setForeColor(kWhite);
-    if (q >= 1 && q <= 15) Label1[static_cast<std::size_t>(q - 1)]->setForeColor(kFailed);
+        Label1[4]->setForeColor(palette::kWhite);
+    if (q >= 1 && q <= 15) Label1[static_cast<std::size_t>(q - 1)]->setForeColor(palette::kFailed);
 }
 
 }  // namespace zv

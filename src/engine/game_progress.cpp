@@ -6,13 +6,9 @@
 
 namespace zv {
 
-namespace {
-const Color kLockResting = RGB(255, 128, 0);
-}  // namespace
-
 void Game::stopLockFlicker()
 {
-    lblLock.setForeColor(kLockResting);
+    lblLock.setForeColor(palette::kWon);
     Timer5.setEnabled(false);
 }
 

@@ -13,9 +13,6 @@
 namespace zv {
 
 namespace {
-const Color kRest = RGB(255, 110, 0);
-const Color kWhite = RGB(255, 255, 255);
-
 // Int(count * r) + 1 in single precision: uniform over 1 to count. A number
 // that rounds up to 1 in single precision would give count + 1; it is kept
 // at count.
@@ -164,8 +161,8 @@ void Game::lblStart_Click()
     m_.Level = 1;
     m_.BlinkState = 0;
 
-    for (Control* row : Label1) row->setForeColor(kRest);
-    Label1[0]->setForeColor(kWhite);
+    for (Control* row : Label1) row->setForeColor(palette::kOrange);
+    Label1[0]->setForeColor(palette::kWhite);
 
     // The first question: only a difficulty of exactly "1" is level 1 here.
     LevelCopy copy = copyLevel(p_.bank, bankfile::kDrawCopy, 1, LevelMatch::Text, m_.QuestionRec, RecLine);

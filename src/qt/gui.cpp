@@ -7,6 +7,7 @@
 #include "qt/artwork.h"
 #include "qt/dark_look.h"
 #include "qt/qt_front_end.h"
+#include "zarvana_version.h"
 
 namespace zv {
 
@@ -15,7 +16,7 @@ int runGame(int argc, char** argv, const std::optional<std::filesystem::path>& a
 {
     QApplication qt(argc, argv);
     QApplication::setApplicationName("Zarvana");
-    QApplication::setApplicationVersion("1.0.2");
+    QApplication::setApplicationVersion(kVersion);
     QGuiApplication::setDesktopFileName(kDesktopId);
     QApplication::setWindowIcon(art::programIcon());
     qt.setStyleSheet(darkStyleSheet());

@@ -1,6 +1,7 @@
 #include "ui/dialogs.h"
 
 #include "engine/game.h"
+#include "engine/palette.h"
 #include "ui/design_kit.h"
 
 namespace zv {
@@ -11,12 +12,12 @@ namespace {
 void designMessage(Form& f, const char* textLabel, bool okVisible)
 {
     f.setStyle(WindowStyle::Bare);
-    f.setBackColor(RGB(0, 0, 0));
+    f.setBackColor(palette::kBlack);
     f.setWidth(6600);
     f.setHeight(2400);
     design::image(f, "Image1", {240, 360, 1200, 1200});
     Control& text = design::label(f, textLabel, {1680, 240, 4680, 1320}, "");
-    text.setForeColor(RGB(255, 192, 128));
+    text.setForeColor(palette::kText);
     text.setAlignment(Align::Center);
     Control& ok = design::button(f, forms::kDialogOk, {3420, 1740, 1200, 420}, "OK");
     ok.setVisible(okVisible);

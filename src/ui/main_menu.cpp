@@ -1,19 +1,20 @@
 #include "ui/main_menu.h"
 
 #include "bank/bank_folder.h"
+#include "engine/palette.h"
 #include "ui/design_kit.h"
 
 namespace zv {
 
 namespace {
-const Color kRest = RGB(255, 192, 128);
+constexpr Color kRest = palette::kText;
 }
 
 Main::Main(Program& p) : Form(p.app, kName), p_(p)
 {
     setCaption("ZRV - Zarvana, a quiz by the Zarvana team");
     setStyle(WindowStyle::Main);
-    setBackColor(RGB(0, 0, 0));
+    setBackColor(palette::kBlack);
     setWidth(7200);
     setHeight(7800);
 
@@ -107,7 +108,7 @@ void Main::showIfBuilt(const char* form)
 
 void Main::Label1_Click()
 {
-    ctl("Label1").setForeColor(RGB(255, 110, 0));
+    ctl("Label1").setForeColor(palette::kOrange);
     p_.m.Level = 1;
     p_.app.show(forms::kGame);
     // Opening the board may have closed the menu's own world (a failed bank
