@@ -19,9 +19,12 @@
 
 namespace zv {
 
-QtFrontEnd::QtFrontEnd(std::filesystem::path appDir)
-    : app_(std::make_unique<App>(*this, std::move(appDir))), program_(std::make_unique<Program>(*app_))
+QtFrontEnd::QtFrontEnd(std::filesystem::path appDir, FrontEndSeams seams)
+    : seams_(std::move(seams)), app_(std::make_unique<App>(*this, std::move(appDir))),
+      program_(std::make_unique<Program>(*app_))
 {
+    if (!seams_.now) seams_.now = [this] { return elapsed_.elapsed(); };
+    if (!seams_.showMessage) seams_.showMessage = &showMessage;
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize size = screen->geometry().size();
         app_->setScreen(size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel);
@@ -176,7 +179,7 @@ void QtFrontEnd::armClock()
         clock_.stop();
         return;
     }
-    const qint64 wait = std::max<qint64>(0, *due - elapsed_.elapsed());
+    const qint64 wait = std::max<qint64>(0, *due - seams_.now());
     clock_.start(static_cast<int>(std::min<qint64>(wait, 1 << 30)));
 }
 
@@ -187,7 +190,7 @@ void QtFrontEnd::tick()
         clock_.start(20);
         return;
     }
-    app_->advanceTo(elapsed_.elapsed(), true);
+    app_->advanceTo(seams_.now(), true);
     afterEvent();
 }
 
@@ -195,8 +198,8 @@ void QtFrontEnd::messageBox(const std::string& text, const std::string& title)
 {
     // The windows show the state at this point of the handler.
     sync();
-    showMessage(QApplication::activeWindow(), QString::fromUtf8(title.empty() ? "Zarvana" : title.c_str()),
-                QString::fromUtf8(text.c_str()));
+    seams_.showMessage(QApplication::activeWindow(), QString::fromUtf8(title.empty() ? "Zarvana" : title.c_str()),
+                       QString::fromUtf8(text.c_str()));
 }
 
 void QtFrontEnd::openUrl(const std::string& address)
