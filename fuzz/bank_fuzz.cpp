@@ -15,6 +15,7 @@
 #include "bank/level_copy.h"
 #include "bank/line_spans.h"
 #include "bank/maintenance.h"
+#include "fuzz_target.h"
 
 namespace {
 const std::filesystem::path& folder()

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "driver/script_driver.h"
+#include "fuzz_target.h"
 
 namespace {
 std::filesystem::path folder()

@@ -11,6 +11,7 @@
 
 #include "driver/script_driver.h"
 #include "engine/program.h"
+#include "fuzz_target.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

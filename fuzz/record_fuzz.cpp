@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "bank/record.h"
+#include "fuzz_target.h"
 #include "toolkit/text_encoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -40,7 +40,7 @@ Plain readPlainly(const std::filesystem::path& bank, int level)
         }
         p.lastSplit = SplitRecord(line, p.rec);
         const double value = *numberValue(p.rec[kDifficulty]);
-        if (value >= 1 && value <= 15 && value == static_cast<int>(value)) ++p.perLevel[static_cast<int>(value) - 1];
+        if (value >= 1 && value <= 15 && value == static_cast<int>(value)) ++p.perLevel[static_cast<std::size_t>(value) - 1];
         if (value == level) {
             p.lastJoined = JoinRecord(p.rec);
             p.copy += p.lastJoined + "\r\n";
@@ -111,9 +111,9 @@ protected:
     void TearDown() override { useLineScan(lineScans().front()); }
 };
 INSTANTIATE_TEST_SUITE_P(EachScan, BankScan, ::testing::ValuesIn(lineScans()),
-                         [](const auto& info) {
-                             return info.param == LineScan::Avx512 ? "avx512"
-                                    : info.param == LineScan::Avx2 ? "avx2" : "plain";
+                         [](const auto& scan) {
+                             return scan.param == LineScan::Avx512 ? "avx512"
+                                    : scan.param == LineScan::Avx2 ? "avx2" : "plain";
                          });
 
 TEST_P(BankScan, RandomBanksReadAsLineByLine)

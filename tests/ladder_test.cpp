@@ -63,6 +63,15 @@ TEST(Ladder, TheFifteenRowsAndTheAmountsAfterEachQuestionWon)
     }
 }
 
+TEST(Ladder, GuaranteePointsAndAmountsAsPlayersReadThem)
+{
+    for (int level = 1; level <= 15; ++level)
+        EXPECT_EQ(isGuaranteePoint(level), level == 5 || level == 10 || level == 15) << level;
+    const std::pair<int, const char*> amounts[] = {
+        {0, "0"}, {1000, "1,000"}, {160000, "1,60,000"}, {1250000, "12,50,000"}, {10000000, "1,00,00,000"}};
+    for (auto [amount, text] : amounts) EXPECT_EQ(groupedRupees(amount), text);
+}
+
 // How each game type answers a question and closes its verdict.
 struct GameType {
     const char* config;

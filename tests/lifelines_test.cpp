@@ -34,7 +34,7 @@ protected:
     void castVotes(int a, int b, int c, int d)
     {
         std::vector<double> r;
-        for (auto [count, value] : {std::pair{a, 0.1}, {b, 0.3}, {c, 0.6}, {d, 0.9}}) r.insert(r.end(), count, value);
+        for (auto [count, value] : {std::pair{a, 0.1}, {b, 0.3}, {c, 0.6}, {d, 0.9}}) r.insert(r.end(), static_cast<std::size_t>(count), value);
         r.push_back(0);
         run->app().random().queue(r);
     }

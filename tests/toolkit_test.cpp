@@ -133,6 +133,15 @@ TEST_F(ToolkitTest, AModalFormHoldsEventsAndRunsTheCallersRestWhenItCloses)
     EXPECT_TRUE(app.click(app.find("One")->ctl("lbl")));
 }
 
+TEST_F(ToolkitTest, AHandlerForAControlTheFormLacksFailsAtOnce)
+{
+    Form& one = *app.load("One");
+    EXPECT_THROW(one.onClick("lbI", [](int) {}), std::logic_error);
+    EXPECT_THROW(one.onKeyPress("Nothing", [](int, int&) {}), std::logic_error);
+    EXPECT_THROW(one.onTimer("lbl", [] {}), std::logic_error);  // not a timer
+    EXPECT_NO_THROW(one.onMouseMove("item", [](int) {}));       // an array, by its name
+}
+
 TEST_F(ToolkitTest, OptionButtonsOfOneContainerAreExclusive)
 {
     Form& one = *app.load("One");

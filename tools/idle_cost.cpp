@@ -21,7 +21,8 @@ double cpuSeconds()
 {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
-    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 }  // namespace
 
@@ -68,7 +69,7 @@ int main(int argc, char** argv)
             wall.restart();
         } else if (start >= 0 && wall.elapsed() >= seconds * 1000) {
             const double used = cpuSeconds() - start;
-            const double elapsed = wall.elapsed() / 1000.0;
+            const double elapsed = static_cast<double>(wall.elapsed()) / 1000.0;
             std::cout << "idle board: " << used << " s of CPU in " << elapsed << " s, " << 100.0 * used / elapsed
                       << " % of one core" << std::endl;
             poll.stop();

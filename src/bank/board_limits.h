@@ -15,8 +15,8 @@ inline constexpr std::size_t kMaxOptionChars = 40;
 inline std::size_t shownLength(std::string_view text)
 {
     std::size_t n = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++n;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
     return n;
 }
 

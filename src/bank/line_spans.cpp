@@ -39,11 +39,6 @@ inline void chunkMasks(const char* p, std::uint64_t& lineFeeds, std::uint64_t& c
 
 namespace zv {
 
-#ifdef ZARVANA_WIDE_SCANS
-std::size_t findLineSpansAvx2(const char* data, std::size_t end, SpanScan& scan, LineSpan* out);
-std::size_t findLineSpansAvx512(const char* data, std::size_t end, SpanScan& scan, LineSpan* out);
-#endif
-
 namespace {
 using Scan = std::size_t (*)(const char*, std::size_t, SpanScan&, LineSpan*);
 

@@ -41,6 +41,10 @@ inline constexpr std::size_t kScanSlack = 64;  // bytes readable after a block's
 // many. The scan is done when scan.at >= end. `data` must be readable up to
 // end + kScanSlack; the bytes after `end` are ignored.
 std::size_t findLineSpans(const char* data, std::size_t end, SpanScan& scan, LineSpan* out);
+// The same built for AVX2 and for AVX-512 (line_spans_avx2.cpp,
+// line_spans_avx512.cpp): called only on processors that have them.
+std::size_t findLineSpansAvx2(const char* data, std::size_t end, SpanScan& scan, LineSpan* out);
+std::size_t findLineSpansAvx512(const char* data, std::size_t end, SpanScan& scan, LineSpan* out);
 
 // The versions of the scan that this processor can run, the fastest first
 // (the one used); another can be chosen, so that tests try them all.

@@ -6,20 +6,17 @@
 namespace zv {
 
 namespace {
-const Color kWon = RGB(255, 128, 0);
-const Color kWhite = RGB(255, 255, 255);
-
 // The board's design runs before its controls are bound to names.
-Form& designed(Form& f)
+Form& designed(Form& f, Game::Design design)
 {
-    designGame(f);
+    design(f);
     return f;
 }
 }  // namespace
 
-Game::Game(Program& program)
+Game::Game(Program& program, Design design)
     : Form(program.app, kName),
-      lblStart(designed(*this).ctl("lblStart")),
+      lblStart(designed(*this, design).ctl("lblStart")),
       lblQuestion(ctl("lblQuestion")),
       lblAnswer{&ctl("lblAnswer", 0), &ctl("lblAnswer", 1), &ctl("lblAnswer", 2), &ctl("lblAnswer", 3)},
       lblA(ctl("lblA")), lblB(ctl("lblB")), lblC(ctl("lblC")), lblD(ctl("lblD")),
@@ -121,13 +118,13 @@ void Game::q_Level()
 void Game::SetPrizeLabels()
 {
     const std::string& won = lblQNo.caption();
-    for (int level = 1; level <= 15; ++level) {
+    for (int level = 1; level <= kTopLevel; ++level) {
         if (won != std::to_string(level)) continue;
         const LadderStep& step = ladder(level);
         lblTotal.setCaption(std::to_string(step.prize));
         lblAs.setCaption(std::to_string(step.assured));
         lblFor.setCaption(" Rs. " + std::to_string(step.next) + "/-");
-        if (level == 15) {
+        if (level == kTopLevel) {
             // The top prize is won: the board keeps only the ladder.
             for (Control* c : {&lblTotal, &lblFor, &lblLock, &lblWith, &lblKya, &lblAs, &lblQNo, &Label2, &Label3,
                                &Label4, &Label5})
@@ -141,8 +138,8 @@ void Game::MoveLadderHighlight()
 {
     const int level = m_.Level;
     if (level >= 1 && level <= 15) {
-        Label1[static_cast<std::size_t>(level - 1)]->setForeColor(level == 15 ? kWhite : kWon);
-        if (level != 15) Label1[static_cast<std::size_t>(level)]->setForeColor(kWhite);
+        Label1[static_cast<std::size_t>(level - 1)]->setForeColor(level == 15 ? palette::kWhite : palette::kWon);
+        if (level != 15) Label1[static_cast<std::size_t>(level)]->setForeColor(palette::kWhite);
     }
 }
 

@@ -7,13 +7,16 @@
 // option (game_pick.cpp), locking it and the verdict (game_lock.cpp), the
 // reveals (game_reveal.cpp), the host's milestones and remarks
 // (game_milestones.cpp, game_commentary.cpp), withdrawing and leaving
-// (game_leave.cpp). Its highlighting under the pointer and its design-time
-// layout belong to the presentation (ui/board_highlight.cpp,
-// ui/game_design.cpp).
+// (game_leave.cpp), the steps after a dialog is answered (game_progress.cpp),
+// the highlighting under the pointer (board_highlight.cpp). Its design-time
+// layout is the windows' (ui/game_design.cpp): the board is handed it.
 
 #include <array>
 #include <string>
 
+#include "engine/form_names.h"
+#include "engine/ladder.h"
+#include "engine/palette.h"
 #include "engine/program.h"
 #include "toolkit/form.h"
 
@@ -21,8 +24,10 @@ namespace zv {
 
 class Game : public Form {
 public:
-    static constexpr const char* kName = "Game";
-    explicit Game(Program& program);
+    static constexpr const char* kName = forms::kGame;
+    // `design` adds the board's controls at their design-time places.
+    using Design = void (*)(Form& board);
+    Game(Program& program, Design design);
 
     // Start of a game and the draw of questions.
     void Form_Load() override;
@@ -98,9 +103,19 @@ public:
     void Form_MouseMove() override;
     void Image12_Click();
 
-    // Steps the dialogs' buttons share: the four options offered again
-    // (undoing Fifty-Fifty), and each lifeline that was available when the
-    // board was frozen enabled again.
+    // The game's next step when one of the board's dialogs is answered
+    // (game_progress.cpp): the dialogs pass the answer on and decide nothing.
+    // The lock label stops inviting a lock (every OK); Message closed after a
+    // verdict or a remark ("ZRV like" moves on after a right one); Message3's
+    // OK after "The answer is correct.", a prompt or advice (Blinking moves
+    // on); Result's OK readies the board for a new game.
+    void stopLockFlicker();
+    void verdictClosed();
+    void message3Answered();
+    void resultAnswered();
+
+    // The four options offered again (undoing Fifty-Fifty), and each
+    // lifeline that was available when the board was frozen enabled again.
     void MakeOptionsUsable();
     void RestoreLifelines();
 
@@ -152,6 +167,7 @@ private:
     bool skippedReported_ = false;
 
     void reportSkippedLines(const std::vector<std::size_t>& lines);
+    void enableActions();
     void wireHighlighting();
     void ColourLadderAfterWrongAnswer();
     // A dialog's text set (which loads the dialog), and then the dialog shown.
@@ -173,8 +189,5 @@ private:
     void showQuestion(const std::string& question, const std::array<std::string, 4>& options,
                       const std::string& correct);
 };
-
-// The board's design-time controls (ui/game_design.cpp).
-void designGame(Form& board);
 
 }  // namespace zv

@@ -5,11 +5,6 @@
 
 namespace zv {
 
-namespace {
-const Color kWon = RGB(255, 128, 0);
-const Color kWhite = RGB(255, 255, 255);
-}  // namespace
-
 void Game::lblWith_Click()
 {
     for (Control* c : {&lblFor, &lblLock, &lblWith, &lblKya}) c->setVisible(false);
@@ -28,26 +23,27 @@ void Game::lblWith_Click()
     Frame1.setVisible(false);
 
     // The player takes home the prize of the last question won.
-    for (Control* row : Label1) row->setForeColor(kWon);
+    for (Control* row : Label1) row->setForeColor(palette::kWon);
     const int q = static_cast<int>(numberValue(lblQNo.caption()).value_or(0));
-    if (q >= 2 && q <= 16) Label1[static_cast<std::size_t>(q - 2)]->setForeColor(kWhite);
+    if (q >= 2 && q <= 16) Label1[static_cast<std::size_t>(q - 2)]->setForeColor(palette::kWhite);
 
-    setDialogText("Result", "Label1", "You have won Rs. " + lblTotal.caption() + "/-");
+    setDialogText(forms::kResult, forms::kResultText, "You have won Rs. " + lblTotal.caption() + "/-");
     lblTotal.setCaption("");
     lblAs.setCaption("");
     lblQNo.setCaption("");
-    p_.app.show("Result");
+    p_.app.show(forms::kResult);
 }
 
 void Game::lblExit_Click()
 {
     // The game stays as it is behind the confirmation.
-    p_.app.show("frmExit");
+    p_.app.show(forms::kExit);
 }
 
 void Game::Form_Unload()
 {
-    for (const char* dialog : {"Message", "Message2", "Message3", "Result", "About"}) p_.app.unload(dialog);
+    for (const char* dialog : {forms::kMessage, forms::kMessage2, forms::kMessage3, forms::kResult, forms::kAbout})
+        p_.app.unload(dialog);
 }
 
 }  // namespace zv

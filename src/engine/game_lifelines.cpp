@@ -158,7 +158,7 @@ void Game::Image10_Click()
         sentence = "I think it is either " + Max1Chr + " or " + Max2Chr;
     else
         sentence = "I guess it is " + Max1Chr;
-    say("Message3", "lblCaption", sentence);
+    say(forms::kMessage3, forms::kMessageText, sentence);
     Image10.setEnabled(false);
 }
 
@@ -185,7 +185,7 @@ void Game::Command1_Click()
     for (int i = 0; i < 4; ++i)
         if (ctl("Option" + std::to_string(i + 1)).value()) kSelected = letters[i];
     const std::string said = advice();
-    if (!said.empty()) say("Message3", "lblCaption", said);
+    if (!said.empty()) say(forms::kMessage3, forms::kMessageText, said);
     Frame2.setVisible(false);
 }
 

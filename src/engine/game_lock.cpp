@@ -6,10 +6,6 @@
 namespace zv {
 
 namespace {
-const Color kRest = RGB(255, 110, 0);
-const Color kWhite = RGB(255, 255, 255);
-const Color kFailed = RGB(255, 160, 50);
-
 bool isPick(const std::string& letter) { return letter == "A" || letter == "B" || letter == "C" || letter == "D"; }
 }  // namespace
 
@@ -50,7 +46,7 @@ void Game::lblLock_Click()
         if (!picked) {
             m_.Msg3Flag = 1;
             FreezeActions();
-            say("Message3", "lblCaption", "Please select an answer.");
+            say(forms::kMessage3, forms::kMessageText, "Please select an answer.");
             return;
         }
         kTimes = 3;
@@ -81,7 +77,7 @@ void Game::lblLock_Click()
         m_.BlinkState = 0;
         if (m_.Level >= 16) return;
         if (!picked) {
-            say("Message3", "lblCaption", "Please select an answer.");
+            say(forms::kMessage3, forms::kMessageText, "Please select an answer.");
             FreezeActions();
             return;
         }
@@ -89,7 +85,7 @@ void Game::lblLock_Click()
         m_.KyaAllowed = true;
         FreezeActions();
         if (!correct) {
-            say("Result", "Label1", "Incorrect answer. You have won Rs. " + lblAs.caption() + "/-");
+            say(forms::kResult, forms::kResultText, "Incorrect answer. You have won Rs. " + lblAs.caption() + "/-");
             lblExit.setEnabled(false);
             m_.GameOver = true;
             ClearAnswerPictures();
@@ -97,15 +93,15 @@ void Game::lblLock_Click()
             CloseBoardAfterWrongAnswer();
         } else {
             if (m_.Level == 15) {
-                setDialogText("Result", "Label1", "Congratulations, you have won 1 Crore Rupees.");
+                setDialogText(forms::kResult, forms::kResultText, "Congratulations, you have won 1 Crore Rupees.");
                 m_.GameOver = true;
                 lblExit.setEnabled(false);
-                p_.app.show("Result");
+                p_.app.show(forms::kResult);
                 for (Control* c : {&lblFor, &lblLock, &lblWith, &lblAs, &lblKya, &lblTotal, &lblQNo, &Label2, &Label3,
                                    &Label4, &Label5})
                     c->setVisible(false);
             } else {
-                say("Message3", "lblCaption", "The answer is correct.");
+                say(forms::kMessage3, forms::kMessageText, "The answer is correct.");
             }
             ClearAnswerPictures();
             m_.SelectedAnswer = "E";
@@ -148,14 +144,14 @@ void Game::CloseBoardAfterWrongAnswer()
 
 void Game::ColourLadderAfterWrongAnswer()
 {
-    for (Control* row : Label1) row->setForeColor(kRest);
+    for (Control* row : Label1) row->setForeColor(palette::kOrange);
     // The guarantee the player keeps stays lit; the failed row is marked.
     const int q = static_cast<int>(numberValue(lblQNo.caption()).value_or(0));
     if (q > 10)
-        Label1[9]->setForeColor(kWhite);
+        Label1[9]->setForeColor(palette::kWhite);
     else if (q > 5)
-        Label1[4]->setForeColor(kWhite);
-    if (q >= 1 && q <= 15) Label1[static_cast<std::size_t>(q - 1)]->setForeColor(kFailed);
+        Label1[4]->setForeColor(palette::kWhite);
+    if (q >= 1 && q <= 15) Label1[static_cast<std::size_t>(q - 1)]->setForeColor(palette::kFailed);
 }
 
 }  // namespace zv

@@ -16,25 +16,25 @@ void Game::commentary(const char* dialog, const std::string& line, bool append)
 {
     // Message and Message2 have no OK at design time: the player cannot
     // dismiss a remark.
-    const std::string text = append ? caption(dialog, "lblCaption") + " " + line : line;
-    say(dialog, "lblCaption", text);
+    const std::string text = append ? caption(dialog, forms::kMessageText) + " " + line : line;
+    say(dialog, forms::kMessageText, text);
 }
 
 void Game::rightVerdict(const std::string& text, bool append)
 {
-    const std::string said = append ? caption("Message", "lblCaption") + text : text;
-    say("Message", "lblCaption", said);
-    p_.app.unload("Message2");
+    const std::string said = append ? caption(forms::kMessage, forms::kMessageText) + text : text;
+    say(forms::kMessage, forms::kMessageText, said);
+    p_.app.unload(forms::kMessage2);
     Timer3.setEnabled(false);
-    if (Form* message = p_.app.load("Message")) message->ctl("Command1").setVisible(true);
+    if (Form* message = p_.app.load(forms::kMessage)) message->ctl(forms::kDialogOk).setVisible(true);
     Timer4.setEnabled(true);
-    p_.app.show("Message");
+    p_.app.show(forms::kMessage);
 }
 
 void Game::wrongVerdict(const std::string& text)
 {
-    p_.app.unload("Message2");
-    say("Result", "Label1", text + lblAs.caption() + "/-.");
+    p_.app.unload(forms::kMessage2);
+    say(forms::kResult, forms::kResultText, text + lblAs.caption() + "/-.");
     m_.GameOver = true;
     Timer3.setEnabled(false);
     incorrectAnswer();
@@ -47,7 +47,7 @@ void Game::Right1()
     if (q >= 1 && q <= 4)
         rightVerdict(kCorrect, false);
     else if (q >= 5)
-        commentary("Message", Comment1, false);
+        commentary(forms::kMessage, Comment1, false);
 }
 
 void Game::Wrong1()
@@ -56,7 +56,7 @@ void Game::Wrong1()
     if (q >= 1 && q <= 4)
         wrongVerdict(kIncorrect + 1);  // the first verdict has no leading blank
     else if (q >= 5)
-        commentary("Message2", Comment1, false);
+        commentary(forms::kMessage2, Comment1, false);
 }
 
 void Game::Right3()
@@ -65,7 +65,7 @@ void Game::Right3()
     if (q >= 5 && q <= 9)
         rightVerdict(std::string(" ") + kCorrect, true);
     else if (q >= 10)
-        commentary("Message", Comment2, true);
+        commentary(forms::kMessage, Comment2, true);
 }
 
 void Game::Wrong3()
@@ -74,7 +74,7 @@ void Game::Wrong3()
     if (q >= 5 && q <= 9)
         wrongVerdict(kIncorrect);
     else if (q >= 10)
-        commentary("Message2", Comment2, true);
+        commentary(forms::kMessage2, Comment2, true);
 }
 
 void Game::Right6()
@@ -83,7 +83,7 @@ void Game::Right6()
     if (q >= 10 && q <= 14)
         rightVerdict(std::string(" ") + kCorrect, true);
     else if (q == 15)
-        commentary("Message", Comment3, true);
+        commentary(forms::kMessage, Comment3, true);
 }
 
 void Game::Wrong6()
@@ -92,17 +92,17 @@ void Game::Wrong6()
     if (q >= 10 && q <= 14)
         wrongVerdict(kIncorrect);
     else if (q == 15)
-        commentary("Message2", Comment3, true);
+        commentary(forms::kMessage2, Comment3, true);
 }
 
 void Game::Right10()
 {
     if (questionOnScreen() != 15) return;
     // The top prize. Closing Message moves the board past question 15.
-    setDialogText("Result", "Label1", "Congratulations you have won Rs. 10000000/- (1 crore).");
-    p_.app.unload("Message2");
-    p_.app.unload("Message");
-    p_.app.show("Result");
+    setDialogText(forms::kResult, forms::kResultText, "Congratulations you have won Rs. 10000000/- (1 crore).");
+    p_.app.unload(forms::kMessage2);
+    p_.app.unload(forms::kMessage);
+    p_.app.show(forms::kResult);
     m_.GameOver = true;
     lblExit.setEnabled(false);
     Timer3.setEnabled(false);

@@ -29,18 +29,18 @@ void Game::Timer2_Timer()
     if (!m_.LockedCorrect) {
         for (Control* l : {&lblTotal, &lblFor, &lblLock, &lblWith, &lblKya}) l->setVisible(false);
         ColourLadderAfterWrongAnswer();
-        say("Result", "Label1", "The answer is Incorrect. You have won Rs. " + lblAs.caption() + "/-");
+        say(forms::kResult, forms::kResultText, "The answer is Incorrect. You have won Rs. " + lblAs.caption() + "/-");
         m_.GameOver = true;
         for (Control* l : {&lblAs, &lblQNo, &Label2, &Label3, &Label4, &Label5}) l->setVisible(false);
         if (Control* right = optionPicture(lblCorrect.caption())) right->copyPicture(ImgGreen);
     } else {
         // The next question comes with the OK of Message3.
         m_.Msg3FromReveal = 1;
-        if (m_.Level < 15) say("Message3", "lblCaption", "The answer is correct.");
+        if (m_.Level < 15) say(forms::kMessage3, forms::kMessageText, "The answer is correct.");
         SetPrizeLabels();
         lblQNo.setCaption(std::to_string(m_.Level + 1));
         if (m_.Level >= 15) {
-            say("Result", "Label1", "Congratulations!!! You have won 1 CRORE rupees");
+            say(forms::kResult, forms::kResultText, "Congratulations!!! You have won 1 CRORE rupees");
             lblExit.setEnabled(false);
             Timer2.setEnabled(false);
             m_.GameOver = true;
@@ -61,7 +61,7 @@ void Game::Timer3_Timer()
     if (pick != "A" && pick != "B" && pick != "C" && pick != "D") {
         // Locked without a pick: the prompt, one second after the lock.
         FreezeActions();
-        say("Message3", "lblCaption", "Please select an answer.");
+        say(forms::kMessage3, forms::kMessageText, "Please select an answer.");
         Timer3.setEnabled(false);
         return;
     }

@@ -13,9 +13,6 @@
 namespace zv {
 
 namespace {
-const Color kRest = RGB(255, 110, 0);
-const Color kWhite = RGB(255, 255, 255);
-
 // Int(count * r) + 1 in single precision: uniform over 1 to count. A number
 // that rounds up to 1 in single precision would give count + 1; it is kept
 // at count.
@@ -61,7 +58,7 @@ std::string readBackFault(const BankFolder& bank, std::error_code error)
 void Game::Form_Load()
 {
     // The options dialog reads config.txt when it is first loaded.
-    p_.app.load("frmOptions");
+    p_.app.load(forms::kOptions);
     m_.ExitOpen = false;
     m_.SelectedAnswer = "E";
     m_.BlinkState = 0;
@@ -164,8 +161,8 @@ void Game::lblStart_Click()
     m_.Level = 1;
     m_.BlinkState = 0;
 
-    for (Control* row : Label1) row->setForeColor(kRest);
-    Label1[0]->setForeColor(kWhite);
+    for (Control* row : Label1) row->setForeColor(palette::kOrange);
+    Label1[0]->setForeColor(palette::kWhite);
 
     // The first question: only a difficulty of exactly "1" is level 1 here.
     LevelCopy copy = copyLevel(p_.bank, bankfile::kDrawCopy, 1, LevelMatch::Text, m_.QuestionRec, RecLine);
@@ -180,8 +177,8 @@ void Game::lblStart_Click()
     PickNo = pickOf(QCount, p_.app.rnd());
     std::string fault = copyFault(p_.bank, copy);
     if (fault.empty() && p_.bank.isEmpty(bankfile::kDrawCopy)) {
-        setDialogText("Message3", "lblCaption", "No question(s) present for this level");
-        p_.app.show("Message3");
+        setDialogText(forms::kMessage3, forms::kMessageText, "No question(s) present for this level");
+        p_.app.show(forms::kMessage3);
         reportSkippedLines(copy.skipped);
         return;
     }

@@ -1,12 +1,12 @@
-#include <array>
+#include "engine/ladder.h"
 
-#include "engine/program.h"
+#include <array>
 
 namespace zv {
 
 namespace {
 // Guarantee points at levels 5 and 10; level 15 is the top prize of 1 crore.
-constexpr std::array<LadderStep, 15> kLadder{{
+constexpr std::array<LadderStep, kTopLevel> kLadder{{
     {1000, 0, 2000},
     {2000, 0, 3000},
     {3000, 0, 5000},
@@ -25,8 +25,22 @@ constexpr std::array<LadderStep, 15> kLadder{{
 }};
 }  // namespace
 
-bool isLadderLevel(int level) { return level >= 1 && level <= 15; }
-
 const LadderStep& ladder(int level) { return kLadder.at(static_cast<std::size_t>(level - 1)); }
+
+bool isGuaranteePoint(int level) { return ladder(level).assured == ladder(level).prize; }
+
+std::string groupedRupees(int amount)
+{
+    // The last three digits, then pairs.
+    std::string digits = std::to_string(amount);
+    std::string out;
+    int group = 3;
+    while (digits.size() > static_cast<std::size_t>(group)) {
+        out = "," + digits.substr(digits.size() - static_cast<std::size_t>(group)) + out;
+        digits.resize(digits.size() - static_cast<std::size_t>(group));
+        group = 2;
+    }
+    return digits + out;
+}
 
 }  // namespace zv

@@ -15,14 +15,4 @@ struct Program {
     BankFolder bank;
 };
 
-// The money ladder: the prize of each level, the amount assured after winning
-// it, and the amount played for next.
-struct LadderStep {
-    int prize;
-    int assured;
-    int next;
-};
-const LadderStep& ladder(int level);  // level 1 to 15
-bool isLadderLevel(int level);
-
 }  // namespace zv

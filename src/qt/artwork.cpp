@@ -7,11 +7,16 @@
 #include <QRadialGradient>
 #include <map>
 
+#include "engine/ladder.h"
+#include "engine/palette.h"
+
 namespace zv::art {
 
 namespace {
 
-const QColor kGold(236, 178, 52);
+QColor qcolor(Color c) { return QColor(c.r, c.g, c.b); }
+
+const QColor kGold = qcolor(palette::kGold);
 const QColor kSilver(190, 200, 220);
 
 // The long six-sided capsule of a question or an option, with the rail that
@@ -178,12 +183,15 @@ void drawLadderStrip(QPainter& p, const QRectF& r)
 {
     // A row of lit steps: the ladder climbed to the top prize.
     p.setRenderHint(QPainter::Antialiasing);
-    const int steps = 15;
+    const int steps = kTopLevel;
     const qreal w = r.width() / (steps + 2);
     for (int i = 0; i < steps; ++i) {
         const qreal h = r.height() * (0.2 + 0.6 * i / (steps - 1));
         QRectF bar(r.left() + w * (i + 1) + 2, r.bottom() - h - 4, w - 4, h);
-        QColor c = (i == 4 || i == 9) ? QColor(255, 255, 255) : (i == 14 ? kGold : QColor(255, 110, 0));
+        const int level = i + 1;
+        QColor c = level == kTopLevel        ? kGold
+                   : isGuaranteePoint(level) ? qcolor(palette::kWhite)
+                                             : qcolor(palette::kOrange);
         c.setAlpha(90 + 10 * i);
         p.setBrush(c);
         p.setPen(Qt::NoPen);
@@ -194,30 +202,29 @@ void drawLadderStrip(QPainter& p, const QRectF& r)
 void drawPrizeBreakUp(QPainter& p, const QRectF& r)
 {
     // The money ladder as a table: level and prize, the guarantee points lit.
-    static constexpr const char* prizes[] = {"1,000",     "2,000",     "3,000",     "5,000",     "10,000",
-                                             "20,000",    "40,000",    "80,000",    "1,60,000",  "3,20,000",
-                                             "6,40,000",  "12,50,000", "25,00,000", "50,00,000", "1,00,00,000"};
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(QColor(6, 10, 40));
     p.setPen(QPen(kGold, 2));
     p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 8, 8);
-    const qreal rowH = (r.height() - 16) / 15.0;
+    const qreal rowH = (r.height() - 16) / static_cast<qreal>(kTopLevel);
     QFont f("Arial");
     f.setBold(true);
     f.setPixelSize(qMax(8, static_cast<int>(rowH * 0.55)));
     p.setFont(f);
-    for (int level = 15; level >= 1; --level) {
-        const QRectF row(r.left() + 12, r.top() + 8 + (15 - level) * rowH, r.width() - 24, rowH);
-        const bool guarantee = level == 5 || level == 10 || level == 15;
+    for (int level = kTopLevel; level >= 1; --level) {
+        const QRectF row(r.left() + 12, r.top() + 8 + (kTopLevel - level) * rowH, r.width() - 24, rowH);
+        const bool guarantee = isGuaranteePoint(level);
         if (guarantee) {
             p.setPen(Qt::NoPen);
-            p.setBrush(QColor(255, 110, 0, 60));
+            QColor band = qcolor(palette::kOrange);
+            band.setAlpha(60);
+            p.setBrush(band);
             p.drawRoundedRect(row.adjusted(0, 1, 0, -1), 4, 4);
         }
-        p.setPen(guarantee ? QColor(255, 255, 255) : QColor(255, 150, 40));
+        p.setPen(guarantee ? qcolor(palette::kWhite) : QColor(255, 150, 40));
         p.drawText(row.adjusted(8, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QString::number(level));
         p.drawText(row.adjusted(0, 0, -8, 0), Qt::AlignVCenter | Qt::AlignRight,
-                   QString("Rs. ") + prizes[level - 1]);
+                   QString("Rs. ") + QString::fromStdString(groupedRupees(ladder(level).prize)));
     }
 }
 

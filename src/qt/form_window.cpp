@@ -31,8 +31,6 @@ namespace zv {
 
 namespace {
 
-int px(int twips) { return twips / kTwipsPerPixel; }
-
 // Twips to pixels at the window's scale; at 1 exactly the design's pixels.
 int scaled(int twips, double scale) { return static_cast<int>(twips * scale / kTwipsPerPixel); }
 

@@ -7,6 +7,7 @@
 #include "qt/artwork.h"
 #include "qt/dark_look.h"
 #include "qt/qt_front_end.h"
+#include "zarvana_version.h"
 
 namespace zv {
 
@@ -28,7 +29,7 @@ int runGame(int argc, char** argv, const std::optional<std::filesystem::path>& a
     qtsOwn = qInstallMessageHandler(quieterMessages);
     QApplication qt(argc, argv);
     QApplication::setApplicationName("Zarvana");
-    QApplication::setApplicationVersion("1.0.2");
+    QApplication::setApplicationVersion(kVersion);
     QGuiApplication::setDesktopFileName(kDesktopId);
     QApplication::setWindowIcon(art::programIcon());
     qt.setStyleSheet(darkStyleSheet());
@@ -37,7 +38,7 @@ int runGame(int argc, char** argv, const std::optional<std::filesystem::path>& a
     const QByteArray dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toUtf8();
     const std::filesystem::path userData = std::u8string(dataFolder.begin(), dataFolder.end());
     const std::filesystem::path folder = appDir ? *appDir : chooseAppFolder(programDir, userData);
-    QtFrontEnd game(folder, installedDataFolder(programDir) / "sounds");
+    QtFrontEnd game(folder, {}, installedDataFolder(programDir) / "sounds");
     game.start();
     if (game.app().ended()) return 0;
     return QApplication::exec();

@@ -22,10 +22,12 @@
 
 namespace zv {
 
-QtFrontEnd::QtFrontEnd(std::filesystem::path appDir, std::filesystem::path sounds)
-    : app_(std::make_unique<App>(*this, std::move(appDir))), program_(std::make_unique<Program>(*app_)),
-      soundFolder_(std::move(sounds))
+QtFrontEnd::QtFrontEnd(std::filesystem::path appDir, FrontEndSeams seams, std::filesystem::path sounds)
+    : seams_(std::move(seams)), app_(std::make_unique<App>(*this, std::move(appDir))),
+      program_(std::make_unique<Program>(*app_)), soundFolder_(std::move(sounds))
 {
+    if (!seams_.now) seams_.now = [this] { return elapsed_.elapsed(); };
+    if (!seams_.showMessage) seams_.showMessage = &showMessage;
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize size = screen->geometry().size();
         app_->setScreen(size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel);
@@ -222,7 +224,7 @@ void QtFrontEnd::armClock()
         clock_.stop();
         return;
     }
-    const qint64 wait = std::max<qint64>(0, *due - elapsed_.elapsed());
+    const qint64 wait = std::max<qint64>(0, *due - seams_.now());
     clock_.start(static_cast<int>(std::min<qint64>(wait, 1 << 30)));
 }
 
@@ -233,7 +235,7 @@ void QtFrontEnd::tick()
         clock_.start(20);
         return;
     }
-    app_->advanceTo(elapsed_.elapsed(), true);
+    app_->advanceTo(seams_.now(), true);
     afterEvent();
 }
 
@@ -241,8 +243,8 @@ void QtFrontEnd::messageBox(const std::string& text, const std::string& title)
 {
     // The windows show the state at this point of the handler.
     sync();
-    showMessage(QApplication::activeWindow(), QString::fromUtf8(title.empty() ? "Zarvana" : title.c_str()),
-                QString::fromUtf8(text.c_str()));
+    seams_.showMessage(QApplication::activeWindow(), QString::fromUtf8(title.empty() ? "Zarvana" : title.c_str()),
+                       QString::fromUtf8(text.c_str()));
 }
 
 void QtFrontEnd::openUrl(const std::string& address)

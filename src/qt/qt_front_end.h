@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "engine/program.h"
+#include "qt/front_end_seams.h"
 #include "toolkit/application.h"
 
 namespace zv {
@@ -21,7 +22,7 @@ class FormWindow;
 class QtFrontEnd : public QObject, public Host {
 public:
     // `sounds` holds the game's rendered cues; empty for a silent game.
-    explicit QtFrontEnd(std::filesystem::path appDir, std::filesystem::path sounds = {});
+    explicit QtFrontEnd(std::filesystem::path appDir, FrontEndSeams seams = {}, std::filesystem::path sounds = {});
     ~QtFrontEnd() override;
 
     // Starts the program in its start-up window.
@@ -55,6 +56,7 @@ private:
     void armClock();
     void tick();
 
+    FrontEndSeams seams_;
     std::unique_ptr<App> app_;
     std::unique_ptr<Program> program_;
     // By the form's instance: a form loaded anew gets a window of its own.

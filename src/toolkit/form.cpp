@@ -1,6 +1,7 @@
 #include "toolkit/form.h"
 
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 #include "toolkit/application.h"
@@ -52,7 +53,38 @@ void Form::scaleToScreen(bool window)
     }
 }
 
-void Form::onTimer(std::string timer, std::function<void()> h) { timer_[std::move(timer)] = std::move(h); }
+void Form::requireControl(const std::string& control, bool timer) const
+{
+    // Array elements are keyed by index: any element of the name will do.
+    auto it = byName_.lower_bound(std::pair<std::string, int>(control, std::numeric_limits<int>::min()));
+    const bool found = it != byName_.end() && it->first.first == control;
+    if (!found || (timer && it->second->kind() != Kind::Timer))
+        throw std::logic_error(name_ + " has no " + (timer ? "timer " : "control ") + control + " for a handler");
+}
+
+void Form::onClick(std::string control, Handler h)
+{
+    requireControl(control, false);
+    click_[std::move(control)] = std::move(h);
+}
+
+void Form::onMouseMove(std::string control, Handler h)
+{
+    requireControl(control, false);
+    move_[std::move(control)] = std::move(h);
+}
+
+void Form::onKeyPress(std::string control, KeyHandler h)
+{
+    requireControl(control, false);
+    key_[std::move(control)] = std::move(h);
+}
+
+void Form::onTimer(std::string timer, std::function<void()> h)
+{
+    requireControl(timer, true);
+    timer_[std::move(timer)] = std::move(h);
+}
 
 void Form::fireClick(Control& c)
 {

@@ -97,12 +97,14 @@ public:
     virtual void Form_MouseMove() {}
 
     // Control events, registered by control name; array elements receive
-    // their index, plain controls -1.
+    // their index, plain controls -1. A handler for a control the form does
+    // not have (a misspelt or renamed one, which would never run) throws
+    // std::logic_error when it is registered, so that the form fails to load.
     using Handler = std::function<void(int index)>;
     using KeyHandler = std::function<void(int index, int& keyAscii)>;
-    void onClick(std::string control, Handler h) { click_[std::move(control)] = std::move(h); }
-    void onMouseMove(std::string control, Handler h) { move_[std::move(control)] = std::move(h); }
-    void onKeyPress(std::string control, KeyHandler h) { key_[std::move(control)] = std::move(h); }
+    void onClick(std::string control, Handler h);
+    void onMouseMove(std::string control, Handler h);
+    void onKeyPress(std::string control, KeyHandler h);
     void onTimer(std::string timer, std::function<void()> h);
 
     void fireClick(Control& c);
@@ -146,6 +148,8 @@ private:
     Control* focus_ = nullptr;
     unsigned focusRequests_ = 0;
     bool scaledToScreen_ = false;
+
+    void requireControl(const std::string& control, bool timer) const;
 
     std::map<std::string, Handler, std::less<>> click_;
     std::map<std::string, Handler, std::less<>> move_;

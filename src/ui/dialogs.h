@@ -1,9 +1,10 @@
 #pragma once
 // The board's own dialogs: Message and Message2 carry the host's remarks and
 // verdicts, Message3 prompts, advice and "The answer is correct.", Result
-// the end of a game. Each is shown without blocking; its OK button puts the
-// board back into a playable state and may move the game on.
+// the end of a game. Each is shown without blocking; its OK tells the board,
+// which takes the game's next step (engine/game_progress.cpp).
 
+#include "engine/form_names.h"
 #include "engine/program.h"
 #include "toolkit/form.h"
 
@@ -13,7 +14,7 @@ class Game;
 
 class MessageDialog : public Form {
 public:
-    static constexpr const char* kName = "Message";
+    static constexpr const char* kName = forms::kMessage;
     explicit MessageDialog(Program& p);
     void Form_Load() override;
     void Form_Unload() override;
@@ -25,7 +26,7 @@ private:
 
 class Message2Dialog : public Form {
 public:
-    static constexpr const char* kName = "Message2";
+    static constexpr const char* kName = forms::kMessage2;
     explicit Message2Dialog(Program& p);
     void Form_Load() override;
     void Form_Unload() override;
@@ -37,7 +38,7 @@ private:
 
 class Message3Dialog : public Form {
 public:
-    static constexpr const char* kName = "Message3";
+    static constexpr const char* kName = forms::kMessage3;
     explicit Message3Dialog(Program& p);
     void Form_Load() override;
     void Command1_Click();
@@ -48,7 +49,7 @@ private:
 
 class ResultDialog : public Form {
 public:
-    static constexpr const char* kName = "Result";
+    static constexpr const char* kName = forms::kResult;
     explicit ResultDialog(Program& p);
     void Command1_Click();
 

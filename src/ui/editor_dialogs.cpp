@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "bank/maintenance.h"
+#include "engine/palette.h"
 #include "ui/design_kit.h"
 #include "ui/question_editor.h"
 
@@ -48,13 +49,13 @@ Delete::Delete(Program& p) : Form(p.app, kName), p_(p)
 {
     setCaption("Delete a Record");
     setStyle(WindowStyle::Dialog);
-    setBackColor(RGB(0, 0, 0));
+    setBackColor(palette::kBlack);
     setWidth(5400);
     setHeight(2280);
     Control& prompt = design::label(*this, "Label1", {240, 180, 4920, 600},
                                     "Please enter the Question No. of the question you want to delete.");
     prompt.setFontSize(10);
-    prompt.setForeColor(RGB(255, 192, 128));
+    prompt.setForeColor(palette::kText);
     design::textBox(*this, "Text1", {240, 900, 3000, 360});
     design::button(*this, "Command1", {3600, 870, 1200, 420}, "OK").setDefault(true);
     onKeyPress("Text1", [this](int, int& key) { Text1_KeyPress(key); });
@@ -111,14 +112,14 @@ frmRestore::frmRestore(Program& p) : Form(p.app, kName), p_(p)
 {
     setCaption("Restore");
     setStyle(WindowStyle::Dialog);
-    setBackColor(RGB(0, 0, 0));
+    setBackColor(palette::kBlack);
     setWidth(6000);
     setHeight(2400);
     Control& warning = design::label(*this, "Label1", {240, 180, 5520, 1020},
                                      "Selecting this option will delete any questions added by you. Are you sure you "
                                      "want to restore default questions?");
     warning.setFontSize(10);
-    warning.setForeColor(RGB(255, 192, 128));
+    warning.setForeColor(palette::kText);
     design::button(*this, "Command1", {1560, 1440, 1200, 420}, "Yes").setDefault(true);
     design::button(*this, "Command2", {3240, 1440, 1200, 420}, "No").setCancel(true);
     onClick("Command1", [this](int) { Command1_Click(); });

@@ -2,6 +2,7 @@
 // The editor's two dialogs: Delete removes one question by its number;
 // frmRestore confirms that the default bank may replace the player's.
 
+#include "engine/form_names.h"
 #include "engine/program.h"
 #include "toolkit/form.h"
 
@@ -9,7 +10,7 @@ namespace zv {
 
 class Delete : public Form {
 public:
-    static constexpr const char* kName = "Delete";
+    static constexpr const char* kName = forms::kDelete;
     explicit Delete(Program& p);
     void Form_Activate() override;
     void Text1_KeyPress(int& keyAscii);
@@ -21,7 +22,7 @@ private:
 
 class frmRestore : public Form {
 public:
-    static constexpr const char* kName = "frmRestore";
+    static constexpr const char* kName = forms::kRestore;
     explicit frmRestore(Program& p);
     void Command1_Click();  // Yes
     void Command2_Click();  // No

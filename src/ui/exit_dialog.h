@@ -3,6 +3,7 @@
 // exit?" Yes closes the board and removes its working copies; No returns to
 // the game as it was.
 
+#include "engine/form_names.h"
 #include "engine/program.h"
 #include "toolkit/form.h"
 
@@ -10,7 +11,7 @@ namespace zv {
 
 class frmExit : public Form {
 public:
-    static constexpr const char* kName = "frmExit";
+    static constexpr const char* kName = forms::kExit;
     explicit frmExit(Program& p);
     void Form_Load() override;
     void Command1_Click();  // Yes

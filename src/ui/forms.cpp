@@ -4,6 +4,7 @@
 #include "ui/dialogs.h"
 #include "ui/editor_dialogs.h"
 #include "ui/exit_dialog.h"
+#include "ui/game_design.h"
 #include "ui/info_windows.h"
 #include "ui/main_menu.h"
 #include "ui/options.h"
@@ -14,17 +15,17 @@
 namespace zv {
 
 namespace {
-template <class F>
-void add(Program& p)
+template <class F, class... Args>
+void add(Program& p, Args... args)
 {
-    p.app.registerForm(F::kName, [&p](App&) { return std::make_unique<F>(p); });
+    p.app.registerForm(F::kName, [&p, args...](App&) { return std::make_unique<F>(p, args...); });
 }
 }  // namespace
 
 void registerForms(Program& p)
 {
     add<Main>(p);
-    add<Game>(p);
+    add<Game>(p, &designGame);
     add<frmExit>(p);
     add<MessageDialog>(p);
     add<Message2Dialog>(p);

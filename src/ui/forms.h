@@ -1,6 +1,7 @@
 #pragma once
 // The windows of the program, and its start.
 
+#include "engine/form_names.h"
 #include "engine/program.h"
 
 namespace zv {
@@ -9,7 +10,7 @@ namespace zv {
 void registerForms(Program& program);
 
 // The window the program starts in.
-inline constexpr const char* kStartupForm = "Main";
+inline constexpr const char* kStartupForm = forms::kMain;
 
 // Starts the program: registers the windows and shows the start-up window.
 void startProgram(Program& program);

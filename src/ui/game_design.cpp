@@ -5,15 +5,19 @@
 
 #include <string>
 
-#include "engine/game.h"
+#include "engine/board_layout.h"
+#include "engine/ladder.h"
+#include "engine/palette.h"
+#include "toolkit/application.h"
 #include "ui/design_kit.h"
+#include "ui/game_design.h"
 
 namespace zv {
 
 namespace {
 using design::Box;
-constexpr Color kOrange = RGB(255, 110, 0);
-constexpr Color kPanel = RGB(255, 192, 128);
+using palette::kOrange;
+constexpr Color kPanel = palette::kText;
 
 // Positions are easier to read in pixels of the design screen.
 constexpr Box px(int l, int t, int w, int h) { return {l * 15, t * 15, w * 15, h * 15}; }
@@ -28,9 +32,15 @@ Control& boardLabel(Form& f, std::string name, Box box, std::string caption, int
 // The caption of a ladder row: the level, a run of blanks, the prize.
 std::string ladderCaption(int level)
 {
-    static constexpr int prizes[] = {1000,   2000,   3000,   5000,    10000,   20000,   40000,   80000,
-                                     160000, 320000, 640000, 1250000, 2500000, 5000000, 10000000};
-    return std::to_string(level) + std::string(level < 10 ? 16 : 14, ' ') + std::to_string(prizes[level - 1]);
+    return std::to_string(level) + std::string(level < 10 ? 16 : 14, ' ') + std::to_string(ladder(level).prize);
+}
+
+// A lifeline or the emblem at its resting place.
+Control& growingImage(Form& f, const char* name)
+{
+    for (const board::GrowingImage& g : board::kGrowingImages)
+        if (std::string(g.name) == name) return design::image(f, name, {g.left, g.top, g.width, g.height});
+    return design::image(f, name, {});
 }
 
 void designPollPanel(Form& f)
@@ -44,7 +54,7 @@ void designPollPanel(Form& f)
     const char* letters[] = {"A", "B", "C", "D"};
     for (int i = 0; i < 4; ++i) {
         // Black bars first: the coloured bar stands in front of its shadow.
-        design::in(frame, design::shape(f, "Shape" + std::to_string(i + 1), {lefts[i] + 70, 1460, 375, 0}, RGB(0, 0, 0)));
+        design::in(frame, design::shape(f, "Shape" + std::to_string(i + 1), {lefts[i] + 70, 1460, 375, 0}, palette::kBlack));
     }
     for (int i = 0; i < 4; ++i)
         design::in(frame, design::shape(f, "Shape" + std::to_string(i + 5), {lefts[i], 1500, 375, 0}, colours[i]));
@@ -55,8 +65,8 @@ void designPollPanel(Form& f)
         letter.setFontSize(10);
         letter.setFontBold(true);
     }
-    design::in(frame, design::line(f, "Line1", 240, 120, 240, 1560, RGB(0, 0, 0)));
-    design::in(frame, design::line(f, "Line2", 240, 1560, 2760, 1560, RGB(0, 0, 0)));
+    design::in(frame, design::line(f, "Line1", 240, 120, 240, 1560, palette::kBlack));
+    design::in(frame, design::line(f, "Line2", 240, 1560, 2760, 1560, palette::kBlack));
     BarChart chart;
     for (int i = 0; i < 4; ++i) {
         chart.valueLabels.push_back(&f.ctl("Label" + std::to_string(i + 10)));
@@ -95,7 +105,7 @@ void designGame(Form& f)
 {
     f.setCaption("Zarvana");
     f.setStyle(WindowStyle::Board);
-    f.setBackColor(RGB(0, 0, 0));
+    f.setBackColor(palette::kBlack);
     f.setWidth(kDesignScreenWidth);
     f.setHeight(kDesignScreenHeight);
 
@@ -127,12 +137,10 @@ void designGame(Form& f)
         design::image(f, name, px(768, 48, 87, 45)).setVisible(false);
 
     // The three lifelines.
-    design::image(f, "Image10", {12720, 120, 1305, 675});
-    design::image(f, "Image9", {11520, 720, 1305, 675});
-    design::image(f, "Image11", {13800, 720, 1305, 675});
+    for (const char* name : {"Image10", "Image9", "Image11"}) growingImage(f, name);
 
     // The money ladder, level 15 at the top.
-    for (int i = 14; i >= 0; --i) {
+    for (int i = kTopLevel - 1; i >= 0; --i) {
         Control& row = boardLabel(f, "Label1", px(776, 102 + (14 - i) * 21, 232, 20), ladderCaption(i + 1), i);
         row.setFontBold(true);
         row.setColumns(true);
@@ -172,7 +180,7 @@ void designGame(Form& f)
     correct.setVisible(false);
 
     // The emblem.
-    design::image(f, "Image12", {6980, 9720, 1455, 1215});
+    growingImage(f, "Image12");
 
     designPollPanel(f);
     designAdvicePanel(f);

@@ -1,12 +1,14 @@
 #include "ui/info_windows.h"
 
+#include "engine/palette.h"
 #include "ui/design_kit.h"
+#include "zarvana_version.h"
 
 namespace zv {
 
 namespace {
-const Color kText = RGB(255, 192, 128);
-const Color kLink = RGB(120, 190, 255);
+constexpr Color kText = palette::kText;
+constexpr Color kLink = palette::kLink;
 const Color kPanel = RGB(12, 12, 36);
 
 Control& text(Form& f, const std::string& name, design::Box box, const std::string& caption, Control& frame)
@@ -24,13 +26,13 @@ Rules::Rules(Program& p) : Form(p.app, kName), p_(p)
 {
     setCaption("Rules");
     setStyle(WindowStyle::Main);
-    setBackColor(RGB(0, 0, 0));
+    setBackColor(palette::kBlack);
     setWidth(9600);
     setHeight(8880);
 
     Control& rules = design::frame(*this, "Frame1", {240, 120, 9120, 7920}, "Rules");
     rules.setBackColor(kPanel);
-    rules.setForeColor(RGB(255, 110, 0));
+    rules.setForeColor(palette::kOrange);
     struct Line { const char* name; const char* caption; int height; };
     const Line lines[] = {
         {"Label8", "Zarvana is a simple game. You answer a series of questions that could get you as much as Rs 1 "
@@ -70,7 +72,7 @@ Rules::Rules(Program& p) : Form(p.app, kName), p_(p)
     // The prize break-up, over the rules.
     Control& breakUp = design::frame(*this, "Frame2", {240, 120, 9120, 7920}, "Prize break up");
     breakUp.setBackColor(kPanel);
-    breakUp.setForeColor(RGB(255, 110, 0));
+    breakUp.setForeColor(palette::kOrange);
     breakUp.setVisible(false);
     design::in(breakUp, design::image(*this, "Image1", {1560, 420, 6000, 6000}));
     design::in(breakUp, design::button(*this, "Command2", {7800, 7320, 1080, 420}, "Close")).setCancel(true);
@@ -82,7 +84,7 @@ Rules::Rules(Program& p) : Form(p.app, kName), p_(p)
     Control& heading = text(*this, "Label13", {360, 300, 8400, 480}, "Lifelines", lifelines);
     heading.setFontSize(14);
     heading.setFontBold(true);
-    heading.setForeColor(RGB(255, 110, 0));
+    heading.setForeColor(palette::kOrange);
     text(*this, "Label10", {360, 960, 8400, 1200},
          "Fifty-Fifty (50/50): The contestant asks the host to have the computer randomly eliminate two of the "
          "incorrect answer choices, leaving the contestant with a choice between the correct answer and one incorrect "
@@ -133,7 +135,7 @@ About::About(Program& p) : Form(p.app, kName), p_(p)
 {
     setCaption("About");
     setStyle(WindowStyle::Dialog);
-    setBackColor(RGB(0, 0, 0));
+    setBackColor(palette::kBlack);
     setWidth(7200);
     setHeight(6000);
 
@@ -144,11 +146,11 @@ About::About(Program& p) : Form(p.app, kName), p_(p)
         l.setForeColor(colour);
         return l;
     };
-    label("Label1", {1920, 300, 4800, 600}, "Zarvana", 20, RGB(255, 110, 0)).setFontBold(true);
+    label("Label1", {1920, 300, 4800, 600}, "Zarvana", 20, palette::kOrange).setFontBold(true);
     label("Label6", {1920, 900, 4800, 360}, "Zarvana", 10, kText);
-    label("Label2", {1920, 1260, 4800, 360}, "Version 1.0.2", 10, kText);
+    label("Label2", {1920, 1260, 4800, 360}, "", 10, kText).setCaption(std::string("Version ") + kVersion);
     label("Label3", {240, 1920, 6720, 360}, "A quiz of fifteen questions, made by", 10, kText).setAlignment(Align::Center);
-    Control& team = label("Label4", {240, 2280, 6720, 480}, "The Zarvana team", 14, RGB(255, 110, 0));
+    Control& team = label("Label4", {240, 2280, 6720, 480}, "The Zarvana team", 14, palette::kOrange);
     team.setFontBold(true);
     team.setAlignment(Align::Center);
     label("Label7", {240, 2760, 6720, 360}, "with thanks to every player who wrote a question.", 9, kText)

@@ -3,6 +3,7 @@
 // its lifelines; About shows the title, the version and the credits, and
 // opens the game's help page.
 
+#include "engine/form_names.h"
 #include "engine/program.h"
 #include "toolkit/form.h"
 
@@ -10,7 +11,7 @@ namespace zv {
 
 class Rules : public Form {
 public:
-    static constexpr const char* kName = "Rules";
+    static constexpr const char* kName = forms::kRules;
     explicit Rules(Program& p);
     void Label4_Click();    // the prize break-up
     void Label9_Click();    // the lifelines
@@ -24,7 +25,7 @@ private:
 
 class About : public Form {
 public:
-    static constexpr const char* kName = "About";
+    static constexpr const char* kName = forms::kAbout;
     // The help page installed beside the program, opened in the browser.
     static constexpr const char* kHelpPage = "help.html";
     explicit About(Program& p);

@@ -1,19 +1,20 @@
 #include "ui/main_menu.h"
 
 #include "bank/bank_folder.h"
+#include "engine/palette.h"
 #include "ui/design_kit.h"
 
 namespace zv {
 
 namespace {
-const Color kRest = RGB(255, 192, 128);
+constexpr Color kRest = palette::kText;
 }
 
 Main::Main(Program& p) : Form(p.app, kName), p_(p)
 {
     setCaption("ZRV - Zarvana, a quiz by the Zarvana team");
     setStyle(WindowStyle::Main);
-    setBackColor(RGB(0, 0, 0));
+    setBackColor(palette::kBlack);
     setWidth(7200);
     setHeight(7800);
 
@@ -107,9 +108,9 @@ void Main::showIfBuilt(const char* form)
 
 void Main::Label1_Click()
 {
-    ctl("Label1").setForeColor(RGB(255, 110, 0));
+    ctl("Label1").setForeColor(palette::kOrange);
     p_.m.Level = 1;
-    p_.app.show("Game");
+    p_.app.show(forms::kGame);
     // Opening the board may have closed the menu's own world (a failed bank
     // check unloads the board); the menu itself is still here.
     ctl("Label1").setForeColor(kRest);
@@ -118,14 +119,14 @@ void Main::Label1_Click()
 
 void Main::Label2_Click()
 {
-    showIfBuilt("Question");
+    showIfBuilt(forms::kEditor);
     HoverEditor = false;
     ctl("Label2").setForeColor(kRest);
 }
 
 void Main::Label3_Click()
 {
-    showIfBuilt("About");
+    showIfBuilt(forms::kAbout);
     HoverAbout = false;
     ctl("Label3").setForeColor(kRest);
 }
@@ -133,7 +134,7 @@ void Main::Label3_Click()
 void Main::Label5_Click()
 {
     // The menu waits for the Options dialog; these steps run when it closes.
-    p_.app.showModal("frmOptions", [this] {
+    p_.app.showModal(forms::kOptions, [this] {
         HoverOptions = false;
         ctl("Label5").setForeColor(kRest);
     });
@@ -141,7 +142,7 @@ void Main::Label5_Click()
 
 void Main::Label6_Click()
 {
-    showIfBuilt("Rules");
+    showIfBuilt(forms::kRules);
     HoverRules = false;
     ctl("Label6").setForeColor(kRest);
 }
@@ -157,8 +158,9 @@ void Main::Label4_Click()
     // missing is passed over. The exit confirmation is closed too, so that no
     // window is left behind to keep the program running.
     removeWorkingCopies();
-    for (const char* form : {"frmOptions", "Main", "About", "Delete", "frmRestore", "Game", "Message", "Message2",
-                             "Message3", "Question", "Result", "Rules", "frmExit"})
+    for (const char* form : {forms::kOptions, forms::kMain, forms::kAbout, forms::kDelete, forms::kRestore,
+                             forms::kGame, forms::kMessage, forms::kMessage2, forms::kMessage3, forms::kEditor,
+                             forms::kResult, forms::kRules, forms::kExit})
         p_.app.unload(form);
     // Closing a window may write a working copy again: a "ZRV like" verdict
     // waiting in Message moves the game on when Message closes, and draws the

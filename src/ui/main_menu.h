@@ -3,6 +3,7 @@
 // the board, the editor, the options, the rules and the About box, and ends
 // the program. Its labels light up in random colours under the pointer.
 
+#include "engine/form_names.h"
 #include "engine/program.h"
 #include "toolkit/form.h"
 
@@ -10,7 +11,7 @@ namespace zv {
 
 class Main : public Form {
 public:
-    static constexpr const char* kName = "Main";
+    static constexpr const char* kName = forms::kMain;
     explicit Main(Program& p);
 
     void Form_Load() override;

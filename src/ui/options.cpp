@@ -1,6 +1,7 @@
 #include "ui/options.h"
 
 #include "bank/bank_folder.h"
+#include "engine/palette.h"
 #include "ui/design_kit.h"
 
 namespace zv {
@@ -15,12 +16,12 @@ frmOptions::frmOptions(Program& p) : Form(p.app, kName), p_(p)
 {
     setCaption("Options");
     setStyle(WindowStyle::Dialog);
-    setBackColor(RGB(0, 0, 0));
+    setBackColor(palette::kBlack);
     setWidth(5400);
     setHeight(4380);
 
     const Color panel = RGB(24, 24, 24);
-    const Color text = RGB(255, 192, 128);
+    const Color text = palette::kText;
     Control& type = design::frame(*this, "Frame2", {240, 180, 4920, 1380}, "Game Type");
     const char* captions[] = {"Blinking", "ZRV like", "Fast"};
     for (int i = 0; i < 3; ++i) {
@@ -37,7 +38,7 @@ frmOptions::frmOptions(Program& p) : Form(p.app, kName), p_(p)
     design::in(game, design::checkBox(*this, "Check2", {240, 380, 4440, 360},
                                       "\"Kya Lagta Hai\" Option to be present."));
     for (Control* c : {&type, &startup, &game}) {
-        c->setForeColor(RGB(255, 110, 0));
+        c->setForeColor(palette::kOrange);
         c->setBackColor(panel);
     }
     for (Control* c : {&fast, &ctl("Check2")}) {

@@ -3,6 +3,7 @@
 // the host advice. The dialog's load is the only reader of the file; the
 // game board loads it, hidden, to learn the options.
 
+#include "engine/form_names.h"
 #include "engine/program.h"
 #include "toolkit/form.h"
 
@@ -10,7 +11,7 @@ namespace zv {
 
 class frmOptions : public Form {
 public:
-    static constexpr const char* kName = "frmOptions";
+    static constexpr const char* kName = forms::kOptions;
     static constexpr const char* kFile = "config.txt";
     explicit frmOptions(Program& p);
     void Form_Load() override;

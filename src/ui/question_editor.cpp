@@ -4,12 +4,13 @@
 
 #include "bank/board_limits.h"
 #include "bank/maintenance.h"
+#include "engine/palette.h"
 #include "ui/design_kit.h"
 
 namespace zv {
 
 namespace {
-const Color kText = RGB(255, 192, 128);
+constexpr Color kText = palette::kText;
 const Color kPanel = RGB(16, 16, 40);
 
 std::string trimmed(const std::string& s)
@@ -31,7 +32,7 @@ Question::Question(Program& p) : Form(p.app, kName), p_(p)
 {
     setCaption("Question Editor");
     setStyle(WindowStyle::Main);
-    setBackColor(RGB(0, 0, 0));
+    setBackColor(palette::kBlack);
     setWidth(11520);
     setHeight(9720);
 
@@ -79,7 +80,7 @@ Question::Question(Program& p) : Form(p.app, kName), p_(p)
     }
     for (int i = 0; i < 15; ++i) {
         const int left = 1680 + 600 * i;
-        inFrame(design::shape(*this, "Shape1", {left, 1440, 360, 60}, RGB(255, 110, 0), i));
+        inFrame(design::shape(*this, "Shape1", {left, 1440, 360, 60}, palette::kOrange, i));
         Control& count = inFrame(design::label(*this, "Label10", {left - 60, 60, 480, 255}, "", i));
         count.setFontSize(8);
         count.setForeColor(kText);
@@ -207,9 +208,9 @@ bool Question::tooLongForTheBoard()
     return true;
 }
 
-void Question::deletedata_Click() { p_.app.show("Delete"); }
+void Question::deletedata_Click() { p_.app.show(forms::kDelete); }
 
-void Question::Command6_Click() { p_.app.showModal("frmRestore", {}); }
+void Question::Command6_Click() { p_.app.showModal(forms::kRestore, {}); }
 
 void Question::Command2_Click() { Missing2(); }
 
@@ -237,7 +238,7 @@ void Question::Missing2()
 void Question::Form_Unload()
 {
     for (auto file : {bankfile::kListMarker, bankfile::kLevelCopy, bankfile::kDrawCopy}) p_.bank.remove(file);
-    p_.app.unload("Delete");
+    p_.app.unload(forms::kDelete);
 }
 
 }  // namespace zv

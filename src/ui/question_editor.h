@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bank/maintenance.h"
+#include "engine/form_names.h"
 #include "engine/program.h"
 #include "toolkit/form.h"
 
@@ -14,7 +15,7 @@ namespace zv {
 
 class Question : public Form {
 public:
-    static constexpr const char* kName = "Question";
+    static constexpr const char* kName = forms::kEditor;
     explicit Question(Program& p);
 
     void Form_Load() override;

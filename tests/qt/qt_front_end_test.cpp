@@ -5,6 +5,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 #include <QUrl>
 #include <fstream>
@@ -133,6 +135,76 @@ private slots:
         QVERIFY(!fe.windowOf("Game"));
         press(fe.windowOf("Main"), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(fe.app().ended());
+    }
+
+    void realTimeRunsTheModelsTimersAndAClockThatFellBehindTicksOnce()
+    {
+        test::TestFolder dir;
+        std::int64_t now = 0;
+        QtFrontEnd fe(dir.path(), {[&now] { return now; }, {}});
+        fe.start();
+        // A lit menu entry takes three numbers a tick of the menu's Timer1.
+        fe.app().mouseMove(fe.app().find("Main")->ctl("Label1"));
+        const auto draws = fe.app().random().draws();
+        now = 1050;  // the system kept the program waiting for ten ticks
+        fe.afterEvent();
+        QCoreApplication::processEvents();
+        QCOMPARE(fe.app().now(), std::int64_t{1050});
+        QCOMPARE(fe.app().random().draws(), draws + 3);
+        QCOMPARE(fe.app().nextDue(), std::optional<std::int64_t>{1100});
+    }
+
+    void theWindowsShowTheStateOfTheMomentAMessageBoxOpens()
+    {
+        test::TestFolder dir;
+        dir.write("imp.zrv", test::crlf({test::record(1, "Shown before the message", "A", "1"), "2,broken"}));
+        QString questionShown;
+        QtFrontEnd* front = nullptr;
+        QtFrontEnd fe(dir.path(), {{}, [&](QWidget*, const QString&, const QString&) {
+                                      Game& game = *front->app().findAs<Game>();
+                                      QWidget* w = front->windowOf("Game")->widgetOf(game.lblQuestion);
+                                      questionShown = qobject_cast<QLabel*>(w)->text();
+                                  }});
+        front = &fe;
+        fe.start();
+        fe.app().run([&] { fe.app().show("Game"); });
+        fe.afterEvent();
+        // Start shows the question, then names the broken line.
+        QTest::mouseClick(fe.windowOf("Game")->widgetOf(fe.app().findAs<Game>()->lblStart), Qt::LeftButton);
+        QCOMPARE(questionShown, QString("Shown before the message"));
+    }
+
+    void theWindowOfAnUnloadedFormIsTakenDown()
+    {
+        test::TestFolder dir;
+        QtFrontEnd fe(dir.path());
+        fe.start();
+        QTest::mouseClick(fe.windowOf("Main")->widgetOf(fe.app().find("Main")->ctl("Label3")), Qt::LeftButton);
+        QPointer<FormWindow> about = fe.windowOf("About");
+        QVERIFY(about && about->isVisible());
+        QTest::mouseClick(about->widgetOf(about->form().ctl("Command1")), Qt::LeftButton);
+        QVERIFY(!fe.windowOf("About"));
+        QVERIFY(about && !about->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!about);
+    }
+
+    void theDeleteBoxTakesOnlyDigitsFromTheKeyboard()
+    {
+        test::TestFolder dir;
+        dir.write("imp.zrv", test::crlf({test::record(1, "Q", "A", "1")}));
+        QtFrontEnd fe(dir.path());
+        fe.start();
+        QTest::mouseClick(fe.windowOf("Main")->widgetOf(fe.app().find("Main")->ctl("Label2")), Qt::LeftButton);
+        FormWindow* editor = fe.windowOf("Question");
+        QTest::mouseClick(editor->widgetOf(editor->form().ctl("deletedata")), Qt::LeftButton);
+        FormWindow* dialog = fe.windowOf("Delete");
+        auto* box = qobject_cast<QLineEdit*>(dialog->widgetOf(dialog->form().ctl("Text1")));
+        QVERIFY(box);
+        QTest::keyClicks(box, "a1 -2.x3");
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->text(), QString("12"));
+        QCOMPARE(QString::fromStdString(dialog->form().ctl("Text1").text()), QString("12"));
     }
 };
 

@@ -4,28 +4,14 @@
 
 #include <cmath>
 
+#include "engine/board_layout.h"
 #include "engine/game.h"
 
 namespace zv {
 
 namespace {
-const Color kRest = RGB(255, 110, 0);
-
-struct Geometry {
-    int left, top, width, height;
-};
-// Resting and enlarged geometry of the lifelines and the emblem, as designed
-// for 15360 x 11520 twips; the enlarged image keeps its centre.
-struct Growing {
-    const char* name;
-    Geometry rest, grown;
-};
-constexpr Growing kGrowing[] = {
-    {"Image12", {6980, 9720, 1455, 1215}, {6880, 9620, 1655, 1415}},
-    {"Image9", {11520, 720, 1305, 675}, {11470, 670, 1405, 775}},
-    {"Image10", {12720, 120, 1305, 675}, {12670, 70, 1405, 775}},
-    {"Image11", {13800, 720, 1305, 675}, {13750, 670, 1405, 775}},
-};
+// One edge of a growing image at the screen's scale.
+int at(int twips, double ratio) { return static_cast<int>(std::floor(twips * ratio)); }
 }  // namespace
 
 void Game::wireHighlighting()
@@ -61,13 +47,14 @@ void Game::wireHighlighting()
 
     const double rw = p_.app.screenWidth() / static_cast<double>(kDesignScreenWidth);
     const double rh = p_.app.screenHeight() / static_cast<double>(kDesignScreenHeight);
-    for (const Growing& g : kGrowing) {
+    for (const board::GrowingImage& g : board::kGrowingImages) {
+        // The grown image keeps its centre.
         onMouseMove(g.name, [this, g, rw, rh](int) {
             Control& image = ctl(g.name);
-            image.setWidth(static_cast<int>(std::floor(g.grown.width * rw)));
-            image.setHeight(static_cast<int>(std::floor(g.grown.height * rh)));
-            image.setLeft(static_cast<int>(std::floor(g.grown.left * rw)));
-            image.setTop(static_cast<int>(std::floor(g.grown.top * rh)));
+            image.setWidth(at(g.width + 2 * g.grow, rw));
+            image.setHeight(at(g.height + 2 * g.grow, rh));
+            image.setLeft(at(g.left - g.grow, rw));
+            image.setTop(at(g.top - g.grow, rh));
         });
     }
     onClick("Image12", [this](int) { Image12_Click(); });
@@ -79,25 +66,24 @@ void Game::Form_MouseMove()
     m_.HoverLock = m_.HoverWithdraw = m_.HoverKya = m_.HoverExit = m_.HoverStart = false;
     const double rw = p_.app.screenWidth() / static_cast<double>(kDesignScreenWidth);
     const double rh = p_.app.screenHeight() / static_cast<double>(kDesignScreenHeight);
-    for (const Growing& g : kGrowing) {
+    for (const board::GrowingImage& g : board::kGrowingImages) {
         Control& image = ctl(g.name);
-        const int restWidth = static_cast<int>(std::floor(g.rest.width * rw));
-        if (image.width() == restWidth) continue;
-        image.setWidth(restWidth);
-        image.setHeight(static_cast<int>(std::floor(g.rest.height * rh)));
-        image.setLeft(static_cast<int>(std::floor(g.rest.left * rw)));
-        image.setTop(static_cast<int>(std::floor(g.rest.top * rh)));
+        if (image.width() == at(g.width, rw)) continue;
+        image.setWidth(at(g.width, rw));
+        image.setHeight(at(g.height, rh));
+        image.setLeft(at(g.left, rw));
+        image.setTop(at(g.top, rh));
     }
 }
 
 void Game::Image12_Click()
 {
-    if (p_.app.isRegistered("About")) p_.app.show("About");
+    if (p_.app.isRegistered(forms::kAbout)) p_.app.show(forms::kAbout);
 }
 
 void Game::Timer1_Timer()
 {
-    if (m_.GameOver) p_.app.show("Result");
+    if (m_.GameOver) p_.app.show(forms::kResult);
 
     auto randomColour = [this] { return p_.app.randomColor(); };
     const bool optionHover[] = {m_.HoverA, m_.HoverB, m_.HoverC, m_.HoverD};
@@ -108,20 +94,20 @@ void Game::Timer1_Timer()
             text.setForeColor(randomColour());
             letter.setForeColor(randomColour());
         } else {
-            text.setForeColor(kRest);
-            letter.setForeColor(kRest);
+            text.setForeColor(palette::kOrange);
+            letter.setForeColor(palette::kOrange);
         }
     }
     const std::pair<Control*, bool> actions[] = {
         {&lblLock, m_.HoverLock}, {&lblWith, m_.HoverWithdraw}, {&lblKya, m_.HoverKya}, {&lblExit, m_.HoverExit}};
-    for (auto [label, hover] : actions) label->setForeColor(hover ? randomColour() : kRest);
-    lblStart.setForeColor(m_.HoverStart ? randomColour() : kRest);
+    for (auto [label, hover] : actions) label->setForeColor(hover ? randomColour() : palette::kOrange);
+    lblStart.setForeColor(m_.HoverStart ? randomColour() : palette::kOrange);
 
     // Open dialogs stay in front of the board.
-    if ((m_.GameType == 2 || m_.GameType == 3) && m_.MsgOpen) p_.app.show("Message");
-    if (m_.Msg3Open) p_.app.show("Message3");
-    if (m_.Msg2Open) p_.app.show("Message2");
-    if (m_.ExitOpen) p_.app.show("frmExit");
+    if ((m_.GameType == 2 || m_.GameType == 3) && m_.MsgOpen) p_.app.show(forms::kMessage);
+    if (m_.Msg3Open) p_.app.show(forms::kMessage3);
+    if (m_.Msg2Open) p_.app.show(forms::kMessage2);
+    if (m_.ExitOpen) p_.app.show(forms::kExit);
 }
 
 }  // namespace zv

@@ -1,0 +1,60 @@
+# The layers' direction in the sources: a folder includes only its own
+# headers and those of the layers below it (toolkit <- bank <- engine <- ui
+# <- driver <- app; qt on top of ui), the core includes no Qt, and the
+# headless program links no Qt library.
+#   cmake -DSRC=src -DHEADLESS=zarvana_headless -P layers.cmake
+cmake_policy(VERSION 3.25)
+set(allowed_toolkit toolkit)
+set(allowed_bank bank toolkit)
+set(allowed_engine engine bank toolkit)
+set(allowed_ui ui engine bank toolkit)
+set(allowed_driver driver ui engine bank toolkit)
+set(allowed_app app driver toolkit qt)
+set(allowed_qt qt ui engine bank toolkit)
+# The sound set's synthesiser stands alone: the build runs it, the game
+# only plays what it rendered.
+set(allowed_sound sound)
+set(core toolkit bank engine ui driver sound)
+
+set(faults "")
+file(GLOB_RECURSE sources RELATIVE "${SRC}" "${SRC}/*.h" "${SRC}/*.cpp" "${SRC}/*.in")
+foreach(f IN LISTS sources)
+  string(REGEX MATCH "^[^/]+" layer "${f}")
+  if(layer STREQUAL f)
+    continue()  # a file of src/ itself (the version)
+  endif()
+  if(NOT DEFINED allowed_${layer})
+    list(APPEND faults "${f}: a folder no layer names")
+    continue()
+  endif()
+  file(STRINGS "${SRC}/${f}" includes REGEX "^#include \"[^\"]+\"")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" header "${line}")
+    if(NOT header MATCHES "/")
+      continue()  # generated beside the build (zarvana_version.h)
+    endif()
+    string(REGEX MATCH "^[^/]+" target "${header}")
+    if(NOT target IN_LIST allowed_${layer})
+      list(APPEND faults "${f} includes ${header}")
+    endif()
+  endforeach()
+  if(layer IN_LIST core)
+    file(STRINGS "${SRC}/${f}" qt REGEX "#include [<\"]Q|Q_OBJECT")
+    if(qt)
+      list(APPEND faults "${f}: Qt in the core: ${qt}")
+    endif()
+  endif()
+endforeach()
+
+file(GET_RUNTIME_DEPENDENCIES EXECUTABLES "${HEADLESS}" RESOLVED_DEPENDENCIES_VAR libs
+     UNRESOLVED_DEPENDENCIES_VAR unresolved)
+foreach(lib IN LISTS libs unresolved)
+  if(lib MATCHES "Qt")
+    list(APPEND faults "zarvana_headless links ${lib}")
+  endif()
+endforeach()
+
+if(faults)
+  list(JOIN faults "\n  " text)
+  message(FATAL_ERROR "against the layers:\n  ${text}")
+endif()
