@@ -18,6 +18,7 @@
 #include "engine/ladder.h"
 #include "engine/palette.h"
 #include "engine/program.h"
+#include "engine/sounds.h"
 #include "toolkit/form.h"
 
 namespace zv {
@@ -188,6 +189,15 @@ private:
     std::string advice();
     void showQuestion(const std::string& question, const std::array<std::string, 4>& options,
                       const std::string& correct);
+    // Sound (game_sound.cpp): the bed and the reading of a new question, the
+    // lock, the verdict of question `level`, the bed again after a dialog.
+    void announceQuestion();
+    void announceLock();
+    void announceVerdict(bool right, int level);
+    void resumeBed();
+    void readQuestion();
+    std::string questionToRead_;
 };
+
 
 }  // namespace zv

@@ -28,6 +28,9 @@ void Game::lblWith_Click()
     if (q >= 2 && q <= 16) Label1[static_cast<std::size_t>(q - 2)]->setForeColor(palette::kWhite);
 
     setDialogText(forms::kResult, forms::kResultText, "You have won Rs. " + lblTotal.caption() + "/-");
+    p_.app.music("");
+    p_.app.effect(sound::kWithdraw);
+    p_.app.say(caption(forms::kResult, forms::kResultText));
     lblTotal.setCaption("");
     lblAs.setCaption("");
     lblQNo.setCaption("");
@@ -42,6 +45,8 @@ void Game::lblExit_Click()
 
 void Game::Form_Unload()
 {
+    // Back in the menu, its theme again.
+    p_.app.music(sound::kMenuTheme);
     for (const char* dialog : {forms::kMessage, forms::kMessage2, forms::kMessage3, forms::kResult, forms::kAbout})
         p_.app.unload(dialog);
 }

@@ -25,6 +25,7 @@ int Game::correctIndex() const
 
 void Game::Image9_Click()
 {
+    p_.app.effect(sound::kFiftyFifty);
     Image9.copyPicture(Image4);
     Image9.setEnabled(false);
     // The correct option stays with one wrong option, each wrong one as
@@ -116,6 +117,7 @@ void Game::Max1Max2()
 
 void Game::Image11_Click()
 {
+    p_.app.effect(sound::kAudiencePoll);
     Image11.copyPicture(Image8);
     Image11.setEnabled(false);
     m_.WasAudienceEnabled = false;
@@ -140,6 +142,10 @@ void Game::Image11_Click()
 
 void Game::Image10_Click()
 {
+    // The phone rings, and the clock ticks under the call until the
+    // friend's answer is put away.
+    p_.app.effect(sound::kPhoneRing);
+    p_.app.music(sound::kPhoneClock);
     Image10.copyPicture(Image7);
     Image10.setEnabled(false);
     m_.WasPhoneEnabled = false;
@@ -168,6 +174,7 @@ void Game::lblKya_Click() { Frame2.setVisible(true); }
 
 void Game::Command1_Click()
 {
+    p_.app.effect(sound::kAdvice);
     m_.Msg3Flag = 1;
     if (--kTimes == 0) {
         // The third advice of the question is given; there is no fourth.

@@ -1,6 +1,8 @@
 // Locking the picked option: the verdict at once (Fast), or a frozen board
 // and a reveal timer (Blinking, "ZRV like").
 
+#include <algorithm>
+
 #include "engine/game.h"
 
 namespace zv {
@@ -16,7 +18,12 @@ void Game::setDialogText(const char* dialog, const char* label, const std::strin
 
 void Game::say(const char* dialog, const char* label, const std::string& text)
 {
+    // A remark that adds to the one on screen is spoken for what it adds.
+    const std::string before = p_.app.find(dialog) ? caption(dialog, label) : std::string();
+    const bool adds = !before.empty() && text.size() > before.size() && text.compare(0, before.size(), before) == 0;
     setDialogText(dialog, label, text);
+    const std::string spoken = adds ? text.substr(before.size()) : text;
+    p_.app.say(spoken.substr(std::min(spoken.size(), spoken.find_first_not_of(' '))));
     p_.app.show(dialog);
 }
 
@@ -51,6 +58,7 @@ void Game::lblLock_Click()
         }
         kTimes = 3;
         m_.KyaAllowed = true;
+        announceLock();
         FreezeActions();
         DisableOtherOptions();
         m_.LockedCorrect = correct;
@@ -63,6 +71,7 @@ void Game::lblLock_Click()
         Timer3.setEnabled(true);
         Generate();
         if (picked) {
+            announceLock();
             kTimes = 3;
             m_.KyaAllowed = true;
             Frame1.setVisible(false);
@@ -84,6 +93,7 @@ void Game::lblLock_Click()
         kTimes = 3;
         m_.KyaAllowed = true;
         FreezeActions();
+        announceVerdict(correct, m_.Level);
         if (!correct) {
             say(forms::kResult, forms::kResultText, "Incorrect answer. You have won Rs. " + lblAs.caption() + "/-");
             lblExit.setEnabled(false);
@@ -94,6 +104,7 @@ void Game::lblLock_Click()
         } else {
             if (m_.Level == 15) {
                 setDialogText(forms::kResult, forms::kResultText, "Congratulations, you have won 1 Crore Rupees.");
+                p_.app.say(caption(forms::kResult, forms::kResultText));
                 m_.GameOver = true;
                 lblExit.setEnabled(false);
                 p_.app.show(forms::kResult);

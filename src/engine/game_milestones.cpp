@@ -22,6 +22,7 @@ void Game::commentary(const char* dialog, const std::string& line, bool append)
 
 void Game::rightVerdict(const std::string& text, bool append)
 {
+    announceVerdict(true, questionOnScreen());
     const std::string said = append ? caption(forms::kMessage, forms::kMessageText) + text : text;
     say(forms::kMessage, forms::kMessageText, said);
     p_.app.unload(forms::kMessage2);
@@ -33,6 +34,7 @@ void Game::rightVerdict(const std::string& text, bool append)
 
 void Game::wrongVerdict(const std::string& text)
 {
+    announceVerdict(false, questionOnScreen());
     p_.app.unload(forms::kMessage2);
     say(forms::kResult, forms::kResultText, text + lblAs.caption() + "/-.");
     m_.GameOver = true;
@@ -100,6 +102,8 @@ void Game::Right10()
     if (questionOnScreen() != 15) return;
     // The top prize. Closing Message moves the board past question 15.
     setDialogText(forms::kResult, forms::kResultText, "Congratulations you have won Rs. 10000000/- (1 crore).");
+    announceVerdict(true, 15);
+    p_.app.say(caption(forms::kResult, forms::kResultText));
     p_.app.unload(forms::kMessage2);
     p_.app.unload(forms::kMessage);
     p_.app.show(forms::kResult);

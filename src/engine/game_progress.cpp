@@ -32,6 +32,7 @@ void Game::verdictClosed()
     }
     if (lblQNo.caption() != "16") ClearAnswer();
     Enable();
+    resumeBed();
 }
 
 void Game::message3Answered()
@@ -69,6 +70,7 @@ void Game::message3Answered()
         MakeOptionsUsable();
         m_.Msg3FromReveal = 0;
     }
+    resumeBed();
 }
 
 void Game::resultAnswered()

@@ -247,6 +247,7 @@ void Game::showQuestion(const std::string& question, const std::array<std::strin
     lblQuestion.setCaption(question);
     for (std::size_t i = 0; i < 4; ++i) lblAnswer[i]->setCaption(options[i]);
     lblCorrect.setCaption(correct);
+    if (!question.empty()) announceQuestion();
 }
 
 void Game::reportSkippedLines(const std::vector<std::size_t>& lines)

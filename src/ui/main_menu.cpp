@@ -2,6 +2,7 @@
 
 #include "bank/bank_folder.h"
 #include "engine/palette.h"
+#include "engine/sounds.h"
 #include "ui/design_kit.h"
 
 namespace zv {
@@ -73,6 +74,7 @@ void Main::Form_Load()
         return;
     }
     p_.m.GameType = 2;
+    p_.app.music(sound::kMenuTheme);
 }
 
 void Main::clearHover()
