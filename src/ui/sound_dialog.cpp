@@ -53,10 +53,11 @@ frmSound::frmSound(Program& p) : Form(p.app, kName), p_(p)
         fillVolumes(box);
     }
     Control& voice = design::in(frame, design::checkBox(*this, "Check1", {240, 1560, 4440, 480},
-                                                        "The host reads each question aloud and speaks his remarks"));
+                                                        "The host's voice: questions read aloud"));
     voice.setForeColor(kText);
     voice.setBackColor(kPanel);
-    voice.setToolTipText("Uses the system's speech engine. M mutes and unmutes all sound in any window.");
+    voice.setToolTipText("The host reads each question and its options aloud and speaks his remarks, with the "
+                         "system's speech engine. M mutes and unmutes all sound in any window.");
     design::button(*this, "Command1", {1440, 2700, 1200, 420}, "OK").setDefault(true);
     design::button(*this, "Command2", {2760, 2700, 1200, 420}, "Cancel").setCancel(true);
     onClick("Command1", [this](int) { Command1_Click(); });
