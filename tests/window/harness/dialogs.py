@@ -7,7 +7,8 @@ from . import layout, waiting
 # Titles of the game's own windows. Qt gives a window without a caption the
 # program's name, which is the board's title too.
 OWN_TITLES = {layout.MAIN.title, layout.QUESTION_EDITOR.title, layout.OPTIONS_DIALOG.title,
-              layout.RULES_WINDOW.title, layout.ABOUT_BOX.title, layout.EXIT_DIALOG.title}
+              layout.RULES_WINDOW.title, layout.ABOUT_BOX.title, layout.EXIT_DIALOG.title,
+              layout.SOUND_DIALOG.title}
 
 
 class Dialogs:

@@ -145,6 +145,16 @@ OPTIONS_DIALOG = Form("frmOptions", "Options", 5400, 4380, {
     "Option2": Box(240 + 1560, 600, 1500, 420).inside(_types),
     "Option3": Box(240 + 2 * 1560, 600, 1500, 420).inside(_types),
     "Command1": Box(2100, 3720, 1200, 420),
+    "Command2": Box(3480, 3720, 1200, 420),
+})
+
+_sound = Box(240, 180, 4920, 2280)
+SOUND_DIALOG = Form("frmSound", "Sound", 5400, 3480, {
+    "Combo1": Box(2760, 400, 1200, 360).inside(_sound),
+    "Combo2": Box(2760, 940, 1200, 360).inside(_sound),
+    "Check1": Box(240, 1560, 4440, 480).inside(_sound),
+    "Command1": Box(1440, 2700, 1200, 420),
+    "Command2": Box(2760, 2700, 1200, 420),
 })
 
 # ---------------------------------------------------------------- Question Editor
