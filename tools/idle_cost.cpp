@@ -1,7 +1,9 @@
 // Measures what the game costs while the player looks at the board and does
 // nothing: the share of one core used over 20 seconds of real time. With
 // --editor BANK, how long the Question Editor takes to open on that bank.
-//   zarvana_idle_cost [SECONDS]
+// With --music SOUNDS, the same with the question's music playing from the
+// rendered cues in SOUNDS (a sound device, or a null one, is needed).
+//   zarvana_idle_cost [SECONDS] [--music SOUNDS]
 //   zarvana_idle_cost --editor BANK
 
 #include <QApplication>
@@ -47,11 +49,13 @@ int main(int argc, char** argv)
         return 0;
     }
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 20;
+    std::filesystem::path sounds;
+    if (argc > 3 && std::string(argv[2]) == "--music") sounds = argv[3];
     const auto folder = std::filesystem::temp_directory_path() / "zarvana-idle";
     std::filesystem::create_directories(folder);
     std::filesystem::copy_file(std::filesystem::path(ZARVANA_DATA_DIR) / "default.zrv", folder / "imp.zrv",
                                std::filesystem::copy_options::overwrite_existing);
-    zv::QtFrontEnd fe(folder);
+    zv::QtFrontEnd fe(folder, {}, sounds);
     fe.start();
     zv::Commands commands(fe.app(), fe.program(), std::cerr);
     commands.execute("click Main.Label1");
@@ -70,7 +74,7 @@ int main(int argc, char** argv)
         } else if (start >= 0 && wall.elapsed() >= seconds * 1000) {
             const double used = cpuSeconds() - start;
             const double elapsed = static_cast<double>(wall.elapsed()) / 1000.0;
-            std::cout << "idle board: " << used << " s of CPU in " << elapsed << " s, " << 100.0 * used / elapsed
+            std::cout << (sounds.empty() ? "idle board: " : "idle board with music: ") << used << " s of CPU in " << elapsed << " s, " << 100.0 * used / elapsed
                       << " % of one core" << std::endl;
             poll.stop();
             QApplication::quit();

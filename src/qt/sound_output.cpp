@@ -38,6 +38,9 @@ SoundOutput::SoundOutput(std::filesystem::path folder, SoundSettings settings)
         auto* e = new QSoundEffect(this);
         e->setSource(fileOf(folder_, name));
         effects_[name] = e;
+        connect(e, &QSoundEffect::playingChanged, this, [this, e, name] {
+            if (e->isPlaying() && onStarted_) onStarted_(name);
+        });
     }
     output_ = new QAudioOutput(this);
     player_ = new QMediaPlayer(this);

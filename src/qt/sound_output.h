@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <filesystem>
+#include <functional>
 #include <map>
 
 #include "ui/sound_settings.h"
@@ -33,6 +34,8 @@ public:
     bool muted() const { return muted_; }
     // Whether there is a device to play on.
     bool available() const { return available_; }
+    // Called when an effect has started to play (for measuring).
+    void setOnStarted(std::function<void(const QString&)> f) { onStarted_ = std::move(f); }
 
 private:
     QSoundEffect* effectNamed(const QString& name);
@@ -46,6 +49,7 @@ private:
     QMediaPlayer* player_ = nullptr;
     QAudioOutput* output_ = nullptr;
     QString playing_;
+    std::function<void(const QString&)> onStarted_;
 };
 
 }  // namespace zv
