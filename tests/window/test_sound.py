@@ -20,8 +20,9 @@ class Sound(WindowTest):
             self.ok(self.wait_message())
             self.wait_question(board, level + 1)
         self.assertEqual(self.message_boxes(), [], "an error box came up")
+        # Said once at most (none where the machine has a device after all).
         said = (self.work / "zarvana-0.log").read_text(errors="replace")
-        self.assertEqual(said.count("no sound device"), 1, said)
+        self.assertLessEqual(said.count("no sound device"), 1, said)
 
     def test_the_sound_dialog_keeps_volumes_and_voice(self):
         menu = self.start(game_type=3)
