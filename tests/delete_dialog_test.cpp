@@ -73,5 +73,15 @@ TEST(DeleteDialog, TheNumberInTheBoxAndWhatItRemoves)
     }
 }
 
+TEST(DeleteDialog, OnlyDigitsAndBackspaceAreTyped)
+{
+    Session run(fiveQuestions());
+    run.start();
+    // The keys on either side of the digits, and Backspace.
+    EXPECT_EQ(run("click Main.Label2\nclick Question.deletedata\nkey Delete.Text1 47\nkey Delete.Text1 48\n"
+                  "key Delete.Text1 57\nkey Delete.Text1 58\nkey Delete.Text1 8\nget Delete.Text1 Text"),
+              "Delete.Text1.Text = 0\n");
+}
+
 }  // namespace
 }  // namespace zv

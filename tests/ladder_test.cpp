@@ -9,16 +9,8 @@
 namespace zv {
 namespace {
 
+using test::ladderBank;
 using test::Session;
-
-// One question per level, the correct answer B.
-std::string ladderBank()
-{
-    std::string bank;
-    for (int level = 1; level <= 15; ++level)
-        bank += test::record(level, "Q" + std::to_string(level), "B", std::to_string(level)) + "\r\n";
-    return bank;
-}
 
 struct Rung {
     int level;
@@ -78,13 +70,13 @@ struct GameType {
     const char* answerRight;
     const char* answerWrong;
 };
-const GameType kBlinking{"opt1\r\nchk1\r\nchk2_1\r\n",
+const GameType kBlinking{test::kBlinking,
                          "click Game.lblB\nclick Game.lblLock\nwait 4000\nclick Message3.Command1",
                          "click Game.lblA\nclick Game.lblLock\nwait 4000"};
-const GameType kZrvLike{"opt2\r\nchk1\r\nchk2_1\r\n",
+const GameType kZrvLike{test::kZrvLike,
                         "click Game.lblB\nclick Game.lblLock\nwait 6000\nclick Message.Command1",
                         "click Game.lblA\nclick Game.lblLock\nwait 6000"};
-const GameType kFast{"opt3\r\nchk1\r\nchk2_1\r\n", "click Game.lblB\nclick Game.lblLock\nclick Message3.Command1",
+const GameType kFast{test::kFast, "click Game.lblB\nclick Game.lblLock\nclick Message3.Command1",
                      "click Game.lblA\nclick Game.lblLock"};
 
 struct WrongAnswer {

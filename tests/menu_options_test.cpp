@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/form_names.h"
 #include "support/test_folder.h"
 
 namespace zv {
@@ -48,9 +49,9 @@ struct ExitState {
     const char* steps;   // from the menu to the state
 };
 
-const char* const kBlinking = "opt1\r\nchk1\r\nchk2_1\r\n";
-const char* const kZrvLike = "opt2\r\nchk1\r\nchk2_1\r\n";
-const char* const kFast = "opt3\r\nchk1\r\nchk2_1\r\n";
+using test::kBlinking;
+using test::kFast;
+using test::kZrvLike;
 
 const ExitState kExitStates[] = {
     {kZrvLike, ""},
@@ -76,9 +77,7 @@ const ExitState kExitStates[] = {
 
 TEST(MainMenu, ExitLeavesNoWorkingCopyInAnyGameTypeOrState)
 {
-    std::string bank;
-    for (int level = 1; level <= 15; ++level)
-        bank += test::record(level, "Q" + std::to_string(level), "B", std::to_string(level)) + "\r\n";
+    const std::string bank = test::ladderBank();
     for (const ExitState& state : kExitStates) {
         SCOPED_TRACE(std::string(state.config, 4) + ": " + state.steps);
         Session run(bank, state.config);
@@ -111,6 +110,58 @@ TEST(MainMenu, ClosingTheMenuWindowEndsTheProgramAsExitDoes)
     }
 }
 
+// config.txt as the board reads it, through the Options dialog it loads.
+struct OptionsFile {
+    const char* file;  // none when null
+    int gameType;
+    bool fastStartup, advice;
+    int option;  // the option button chosen, 1 to 3
+    int check1, check2;
+};
+
+const OptionsFile kOptionsFiles[] = {
+    {nullptr, 2, true, true, 2, 1, 1},
+    {"opt1\r\nchk1\r\nchk2_1\r\n", 1, true, true, 1, 1, 1},
+    {"opt3\r\nchk0\r\nchk2_0\r\n", 3, false, false, 3, 0, 0},
+    // Two lines: the defaults for all three.
+    {"opt1\r\nchk0\r\n", 2, true, true, 2, 1, 1},
+    // Compared exactly: "OPT1" leaves the game type of the program's start.
+    {"OPT1\r\nchk0\r\nchk2_0\r\n", 2, false, false, 2, 0, 0},
+};
+
+TEST(Options, WhatTheBoardTakesFromConfigTxt)
+{
+    for (const OptionsFile& o : kOptionsFiles) {
+        SCOPED_TRACE(o.file ? o.file : "no config.txt");
+        Session run(test::ladderBank(), o.file ? o.file : "");
+        run.startBoard();
+        EXPECT_EQ(run.m().GameType, o.gameType);
+        EXPECT_EQ(run.m().FastStartup, o.fastStartup);
+        EXPECT_EQ(run.m().KyaOption, o.advice);
+        const Form& dialog = *run.app().find(forms::kOptions);
+        for (int i = 1; i <= 3; ++i)
+            EXPECT_EQ(dialog.ctl("Option" + std::to_string(i)).value(), i == o.option ? 1 : 0) << i;
+        EXPECT_EQ(dialog.ctl("Check1").value(), o.check1);
+        EXPECT_EQ(dialog.ctl("Check2").value(), o.check2);
+        run("click Game.lblStart");
+        EXPECT_EQ(run.game().lblKya.visible(), o.advice);
+        EXPECT_TRUE(run.game().lblLock.visible());
+    }
+}
+
+TEST(Options, TheMenuWaitsForTheDialog)
+{
+    Session run;
+    run.start();
+    EXPECT_EQ(run("click Main.Label5\nclick Main.Label1\nget frmOptions Caption\nget frmOptions.Check1 Caption\n"
+                  "get frmOptions.Check2 Caption\nget frmOptions.Frame3 ToolTipText"),
+              "ignored: Main.Label1\nfrmOptions.Caption = Options\nfrmOptions.Check1.Caption = Fast Startup (Risky)\n"
+              "frmOptions.Check2.Caption = \"Kya Lagta Hai\" Option to be present.\n"
+              "frmOptions.Frame3.ToolTipText = Setting this option is risky, as it doesn't check the number of "
+              "questions present for each level. This may result in error message while playing if no. of "
+              "questions for any level is 0.\n");
+}
+
 TEST(Options, OkWritesExactlyTheThreeChosenLines)
 {
     Session run;
@@ -124,7 +175,7 @@ TEST(Options, OkWritesExactlyTheThreeChosenLines)
 
 TEST(Options, TheCloseBoxLeavesWithoutSaving)
 {
-    Session run({}, test::crlf({"opt3", "chk1", "chk2_1"}));
+    Session run({}, kFast);
     run.start();
     run("click Main.Label5\nchoose frmOptions.Option1\nclose frmOptions");
     EXPECT_EQ(run.folder().read("config.txt"), "opt3\r\nchk1\r\nchk2_1\r\n");
@@ -134,10 +185,10 @@ TEST(Options, TheCloseBoxLeavesWithoutSaving)
 
 TEST(Options, TheBoardReadsTheFileOnlyWhenTheDialogIsFirstLoaded)
 {
-    Session run({}, test::crlf({"opt1", "chk1", "chk2_1"}));
+    Session run({}, kBlinking);
     run.startBoard();
     EXPECT_EQ(run.m().GameType, 1);
-    run.folder().write("config.txt", test::crlf({"opt3", "chk1", "chk2_1"}));
+    run.folder().write("config.txt", kFast);
     // The dialog the board loaded is still loaded, hidden: no new reading.
     run("close Game\nclick Main.Label1");
     EXPECT_EQ(run.m().GameType, 1);

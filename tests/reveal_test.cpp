@@ -7,19 +7,12 @@
 namespace zv {
 namespace {
 
+using test::ladderBank;
 using test::Session;
-
-std::string ladderBank()
-{
-    std::string bank;
-    for (int level = 1; level <= 15; ++level)
-        bank += test::record(level, "Q" + std::to_string(level), "B", std::to_string(level)) + "\r\n";
-    return bank;
-}
 
 class Commentary : public ::testing::Test {
 protected:
-    Commentary() : run(ladderBank(), test::crlf({"opt2", "chk1", "chk2_1"}))
+    Commentary() : run(ladderBank(), test::kZrvLike)
     {
         run.startBoard();
         run("click Game.lblStart");
@@ -109,7 +102,7 @@ TEST(LeavingTheBoard, ExitYesRemovesTheWorkingCopiesWithoutAMessage)
 
 TEST(LeavingTheBoard, ClosingTheBoardAfterARightVerdictStillMovesTheGameOn)
 {
-    Session run(ladderBank(), test::crlf({"opt2", "chk1", "chk2_1"}));
+    Session run(ladderBank(), test::kZrvLike);
     run.startBoard();
     run("click Game.lblStart\nclick Game.lblB\nclick Game.lblLock\nwait 1000");
     ASSERT_TRUE(run.m().MsgOpen);
@@ -136,7 +129,7 @@ TEST(LeavingTheBoard, TheBoardsDialogsCloseWithoutOpeningABoard)
 
 TEST(KeepInFront, OpenDialogsAreShownAgainEveryTickAndAClosedOneComesBackEmpty)
 {
-    Session run(ladderBank(), test::crlf({"opt3", "chk1", "chk2_1"}));
+    Session run(ladderBank(), test::kFast);
     run.startBoard();
     run("click Game.lblStart\nclick Game.lblLock");
     Form& prompt = *run.app().find("Message3");

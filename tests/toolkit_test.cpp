@@ -24,8 +24,6 @@ public:
         add(Kind::Label, "lbl").setCaption("design");
         Control& frame = add(Kind::Frame, "Frame1");
         add(Kind::Label, "inner").setContainer(&frame);
-        add(Kind::OptionButton, "Option1").setContainer(&frame);
-        add(Kind::OptionButton, "Option2").setContainer(&frame);
         add(Kind::Label, "item", 0);
         add(Kind::Label, "item", 1);
         Control& fast = add(Kind::Timer, "Fast");
@@ -142,16 +140,6 @@ TEST_F(ToolkitTest, AHandlerForAControlTheFormLacksFailsAtOnce)
     EXPECT_NO_THROW(one.onMouseMove("item", [](int) {}));       // an array, by its name
 }
 
-TEST_F(ToolkitTest, OptionButtonsOfOneContainerAreExclusive)
-{
-    Form& one = *app.load("One");
-    app.show("One");
-    EXPECT_TRUE(app.choose(one.ctl("Option1")));
-    EXPECT_TRUE(app.choose(one.ctl("Option2")));
-    EXPECT_EQ(one.ctl("Option1").value(), 0);
-    EXPECT_EQ(*one.ctl("Option2").format(Prop::Value), "True");
-}
-
 TEST_F(ToolkitTest, TimersTickInTimeOrderAndTiesGoToTheFirstEnabled)
 {
     Form& one = *app.load("One");
@@ -168,26 +156,6 @@ TEST_F(ToolkitTest, TimersTickInTimeOrderAndTiesGoToTheFirstEnabled)
     // Unloading stops the form's timers.
     app.unload("One");
     EXPECT_FALSE(app.nextDue());
-}
-
-TEST_F(ToolkitTest, ARealClockThatFellBehindTicksOnceNotOncePerMissedInterval)
-{
-    app.load("One");
-    app.advanceTo(1050, true);
-    EXPECT_EQ(std::count(log.begin(), log.end(), "fast 100"), 1);
-    EXPECT_EQ(log.size(), 2u);
-    EXPECT_EQ(app.nextDue(), 1100);
-}
-
-TEST_F(ToolkitTest, ThePictureIsNamedByItsHolder)
-{
-    Form& one = *app.load("One");
-    Control& a = one.add(Kind::Image, "ImgA");
-    Control& black = one.add(Kind::Image, "ImgBlack");
-    EXPECT_EQ(a.picture(), "ImgA");
-    a.copyPicture(black);
-    EXPECT_EQ(*a.format(Prop::Picture), "ImgBlack");
-    EXPECT_FALSE(a.format(Prop::Caption));
 }
 
 TEST(Random, QueuedNumbersComeFirstThenTheSeededSequence)

@@ -106,10 +106,7 @@ TEST(UnreadableBank, ADefaultBankThatCannotBeReadRestoresNothing)
 
 TEST(UnreadableBank, TheBankCheckAtLoadSaysSoRatherThanNameLevelsAsMissing)
 {
-    std::string bank;
-    for (int level = 1; level <= 15; ++level)
-        bank += test::record(level, "Q" + std::to_string(level), "A", std::to_string(level)) + "\r\n";
-    Session run(bank, test::crlf({"opt2", "chk0", "chk2_1"}));
+    Session run(test::ladderBank(), test::crlf({"opt2", "chk0", "chk2_1"}));
     run.start();
     FaultyFiles files;
     run.program().bank.setFiles(files);

@@ -68,7 +68,7 @@ TEST(WorkingCopy, AtStartTheBoardSaysSoAndClosesWithoutAQuestion)
     for (const bool earlierCopy : {false, true})
     for (const Fault& f : kFaults) {
         SCOPED_TRACE(std::string(f.what) + (earlierCopy ? ", a copy left from an earlier game" : ""));
-        Session run(twoALevel(), test::crlf({"opt3", "chk1", "chk2_1"}));
+        Session run(twoALevel(), test::kFast);
         // The copy of an earlier game's last draw, of level 15.
         if (earlierCopy) run.folder().write("q2.zrv", test::crlf({test::record(29, "Level 15 first question", "B", "15")}));
         run.startBoard();
@@ -86,7 +86,7 @@ TEST(WorkingCopy, LaterTheBoardSaysSoAndThePlayerLeavesWithTheMoneyWon)
 {
     for (const Fault& f : kFaults) {
         SCOPED_TRACE(f.what);
-        Session run(twoALevel(), test::crlf({"opt3", "chk1", "chk2_1"}));
+        Session run(twoALevel(), test::kFast);
         run.startBoard();
         run("rng 0.5\nclick Game.lblStart");
         ASSERT_EQ(run.game().lblQuestion.caption(), "Level 1 second question");

@@ -102,11 +102,8 @@ private slots:
     void aWholeGameCanBePlayedWithTheKeyboard()
     {
         test::TestFolder dir;
-        std::string bank;
-        for (int level = 1; level <= 15; ++level)
-            bank += test::record(level, "Q" + std::to_string(level), "B", std::to_string(level)) + "\r\n";
-        dir.write("imp.zrv", bank);
-        dir.write("config.txt", test::crlf({"opt3", "chk1", "chk2_1"}));
+        dir.write("imp.zrv", test::ladderBank());
+        dir.write("config.txt", test::kFast);
         QtFrontEnd fe(dir.path());
         fe.start();
         auto press = [&](QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {

@@ -44,6 +44,14 @@ std::string record(int serial, const std::string& question, const std::string& a
     return std::to_string(serial) + "," + question + ",Opt A,Opt B,Opt C,Opt D," + answer + "," + level;
 }
 
+std::string ladderBank()
+{
+    std::string bank;
+    for (int level = 1; level <= 15; ++level)
+        bank += record(level, "Q" + std::to_string(level), "B", std::to_string(level)) + "\r\n";
+    return bank;
+}
+
 Session::Session(const std::string& bank, const std::string& config)
 {
     if (!bank.empty()) folder_.write("imp.zrv", bank);

@@ -32,6 +32,13 @@ private:
 std::string crlf(std::initializer_list<std::string> lines);
 // A record line: "n,question,opt A..D,answer,level".
 std::string record(int serial, const std::string& question, const std::string& answer, const std::string& level);
+// One question a level, "Q1" to "Q15", the correct answer always B.
+std::string ladderBank();
+
+// config.txt for each game type, with the fast start-up and host advice on.
+inline constexpr const char* kBlinking = "opt1\r\nchk1\r\nchk2_1\r\n";
+inline constexpr const char* kZrvLike = "opt2\r\nchk1\r\nchk2_1\r\n";
+inline constexpr const char* kFast = "opt3\r\nchk1\r\nchk2_1\r\n";
 
 // The program running in a test folder with the script driver as its host.
 class Session {
