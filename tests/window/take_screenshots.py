@@ -53,6 +53,11 @@ class Photographer:
 
         options = self.open(menu, layout.OPTIONS, layout.OPTIONS_DIALOG.title)
         self.window("options", options)
+        s.click(layout.OPTIONS_DIALOG, "Command2", options)
+        sound = s.wait_window(layout.SOUND_DIALOG.title)
+        self.window("sound", sound)
+        s.keys.press("Escape")
+        s.wait_gone(sound)
         s.windows.close(options)
         s.wait_gone(options)
 
