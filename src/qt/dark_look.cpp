@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "engine/palette.h"
+
 namespace zv {
 
 namespace {
@@ -19,9 +21,13 @@ constexpr int kTipLine = 60;
 constexpr int kTitleRoom = 160;
 }  // namespace
 
+static QString css(Color c) { return QString("rgb(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b); }
+
 QString darkStyleSheet()
 {
-    return QStringLiteral(
+    // The game's own colours come from its palette; the shades between are
+    // the dark look's.
+    QString sheet = QStringLiteral(
         "QPushButton { color: rgb(255,192,128); background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
         " stop:0 rgb(44,36,92), stop:1 rgb(20,16,48)); border: 1px solid rgb(236,178,52); border-radius: 4px;"
         " padding: 2px 10px; }"
@@ -44,6 +50,10 @@ QString darkStyleSheet()
         " padding: 3px; }"
         "QDialog#zarvanaMessage { background: rgb(8,8,22); border: 2px solid rgb(236,178,52); }"
         "QDialog#zarvanaMessage QLabel { color: rgb(255,192,128); font-size: 11pt; }");
+    sheet.replace("rgb(236,178,52)", css(palette::kGold));
+    sheet.replace("rgb(255,192,128)", css(palette::kText));
+    sheet.replace("rgb(255,110,0)", css(palette::kOrange));
+    return sheet;
 }
 
 void showMessage(QWidget* parent, const QString& title, const QString& text)

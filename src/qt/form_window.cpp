@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/palette.h"
 #include "qt/artwork.h"
 #include "qt/bar_chart_view.h"
 #include "qt/dark_look.h"
@@ -156,7 +157,7 @@ protected:
         p.setRenderHint(QPainter::Antialiasing);
         const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
         p.setBrush(qcolor(control_.backColor()));
-        p.setPen(QPen(QColor(236, 178, 52), 1.5));
+        p.setPen(QPen(qcolor(palette::kGold), 1.5));
         const int captionHeight = control_.caption().empty() ? 0 : fontMetrics().height();
         p.drawRoundedRect(r.adjusted(0, captionHeight / 2.0, 0, 0), 6, 6);
         if (captionHeight) {
@@ -454,7 +455,7 @@ void FormWindow::paintEvent(QPaintEvent*)
     if (form_.style() == WindowStyle::Dialog || form_.style() == WindowStyle::Bare) {
         // Dialogs stand out from the board behind them with a golden rim.
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(236, 178, 52), 2));
+        p.setPen(QPen(qcolor(palette::kGold), 2));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
     }
