@@ -2,7 +2,8 @@
 // The command language of the script driver, carried out on a running
 // program: `click Game.lblLock`, `wait 1000`, `get Game.lblQNo Caption` ...
 // (the README lists them). The script driver runs it on a program without
-// windows; the screenshot tool runs it on the Qt front end.
+// windows; the measuring tools (tools/idle_cost.cpp) run it on the Qt front
+// end.
 
 #include <iosfwd>
 #include <string>
