@@ -12,6 +12,7 @@
 // layout is the windows' (ui/game_design.cpp): the board is handed it.
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "engine/form_names.h"
@@ -191,6 +192,9 @@ private:
                       const std::string& correct);
     // Sound (game_sound.cpp): the bed and the reading of a new question, the
     // lock, the verdict of question `level`, the bed again after a dialog.
+    // The drawn line of the working copy, unless `fault` already says the
+    // copy is not to be read; a failed read is put into `fault`.
+    std::optional<std::string> readDrawnLine(float pick, std::string& fault);
     void announceQuestion();
     void announceLock();
     void announceVerdict(bool right, int level);

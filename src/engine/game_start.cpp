@@ -182,12 +182,7 @@ void Game::lblStart_Click()
         reportSkippedLines(copy.skipped);
         return;
     }
-    std::optional<std::string> line;
-    if (fault.empty()) {
-        std::error_code readBack;
-        line = readLine(p_.bank, bankfile::kDrawCopy, static_cast<std::size_t>(PickNo), &readBack);
-        if (!line) fault = readBackFault(p_.bank, readBack);
-    }
+    std::optional<std::string> line = readDrawnLine(PickNo, fault);
     if (!fault.empty()) {
         // No game can start without its first question: the board closes,
         // as for an empty bank, and the player may try again from the menu.
@@ -204,6 +199,16 @@ void Game::lblStart_Click()
     reportSkippedLines(copy.skipped);
 }
 
+std::optional<std::string> Game::readDrawnLine(float pick, std::string& fault)
+{
+    // Nothing is read from a working copy that was not written whole.
+    if (!fault.empty()) return std::nullopt;
+    std::error_code readBack;
+    auto line = readLine(p_.bank, bankfile::kDrawCopy, static_cast<std::size_t>(pick), &readBack);
+    if (!line) fault = readBackFault(p_.bank, readBack);
+    return line;
+}
+
 void Game::NextQuestion()
 {
     if (m_.Level >= 15) {
@@ -217,12 +222,7 @@ void Game::NextQuestion()
     std::string fault = copyFault(p_.bank, copy);
     if (fault.empty() && p_.bank.isEmpty(bankfile::kDrawCopy))
         fault = "No question(s) present for the level : " + std::to_string(m_.Level);
-    std::optional<std::string> line;
-    if (fault.empty()) {
-        std::error_code readBack;
-        line = readLine(p_.bank, bankfile::kDrawCopy, static_cast<std::size_t>(pick), &readBack);
-        if (!line) fault = readBackFault(p_.bank, readBack);
-    }
+    std::optional<std::string> line = readDrawnLine(pick, fault);
     if (!fault.empty()) {
         p_.app.msgBox(fault);
         // The game cannot go on without this level's question: rather than
