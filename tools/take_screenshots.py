@@ -2,7 +2,7 @@
 there: the real program on a virtual screen with a window manager, driven
 with the pointer through the same harness as the window tests.
 
-    python3 take_screenshots.py OUTDIR [WIDTHxHEIGHT ...]
+    python3 tools/take_screenshots.py OUTDIR [WIDTHxHEIGHT ...]
 
 Each picture is OUTDIR/NAME-WIDTHxHEIGHT.png: a window on its own where it
 is one, the whole screen where the board is. The game uses one question a
@@ -11,6 +11,9 @@ level of the shipped bank, so the right answer of each is known.
 
 import sys
 from pathlib import Path
+
+# The window tests' harness drives the game here too.
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "window"))
 
 from harness import banks, layout, waiting
 from harness.session import Session

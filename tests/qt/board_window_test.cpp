@@ -24,6 +24,21 @@ std::string fifteenLevels()
     return bank;
 }
 
+// The game on a bank of one question a level, its board open.
+struct OpenBoard {
+    OpenBoard() : fe(dir.path())
+    {
+        dir.write("imp.zrv", fifteenLevels());
+        fe.start();
+        QTest::keyClick(fe.windowOf("Main"), Qt::Key_P);
+        board = fe.windowOf("Game");
+    }
+    Game& game() { return *fe.app().findAs<Game>(); }
+    test::TestFolder dir;
+    QtFrontEnd fe;
+    FormWindow* board = nullptr;
+};
+
 class BoardWindowTest : public QObject {
     Q_OBJECT
 
@@ -41,37 +56,16 @@ private slots:
         QCOMPARE(main.vars().get("HoverOptions", std::nullopt).value_or(""), std::string("False"));
     }
 
-    void theMenusKeysDoNothingOnTheBoard()
-    {
-        test::TestFolder dir;
-        dir.write("imp.zrv", fifteenLevels());
-        QtFrontEnd fe(dir.path());
-        fe.start();
-        QTest::keyClick(fe.windowOf("Main"), Qt::Key_P);
-        FormWindow* board = fe.windowOf("Game");
-        QVERIFY(board);
-        for (Qt::Key key : {Qt::Key_E, Qt::Key_O, Qt::Key_R}) QTest::keyClick(board, key);
-        QTest::keyClick(board, Qt::Key_S);
-        QTest::keyClick(board, Qt::Key_A);
-        // The board loads the Options dialog unseen to read the options.
-        for (const char* form : {"Question", "frmOptions", "Rules", "About"})
-            QVERIFY2(!fe.windowOf(form) || !fe.windowOf(form)->isVisible(), form);
-        QCOMPARE(fe.program().m.SelectedAnswer, std::string("A"));
-    }
-
     void theBoardInASmallerWindowKeepsEveryControlInProportion()
     {
-        test::TestFolder dir;
-        dir.write("imp.zrv", fifteenLevels());
-        QtFrontEnd fe(dir.path());
-        fe.start();
-        QTest::keyClick(fe.windowOf("Main"), Qt::Key_P);
-        FormWindow* board = fe.windowOf("Game");
+        OpenBoard open;
+        QtFrontEnd& fe = open.fe;
+        FormWindow* board = open.board;
         const QSize full = board->size();
         board->toggleFullScreen();
         board->resize(full.width() / 2, full.height() / 2);
         QApplication::processEvents();
-        Game& game = *fe.app().findAs<Game>();
+        Game& game = open.game();
         const double sx = board->width() / (fe.app().screenWidth() / 15.0);
         const double sy = board->height() / (fe.app().screenHeight() / 15.0);
         const QRect start = board->widgetOf(game.lblStart)->geometry();
@@ -87,15 +81,11 @@ private slots:
 
     void thePollChartShowsTheVotesAndNoPanelCoversAnother()
     {
-        test::TestFolder dir;
-        dir.write("imp.zrv", fifteenLevels());
-        QtFrontEnd fe(dir.path());
-        fe.start();
-        QTest::keyClick(fe.windowOf("Main"), Qt::Key_P);
-        FormWindow* board = fe.windowOf("Game");
+        OpenBoard open;
+        FormWindow* board = open.board;
         QTest::keyClick(board, Qt::Key_S);
         QTest::keyClick(board, Qt::Key_3);
-        Game& game = *fe.app().findAs<Game>();
+        Game& game = open.game();
         QTest::mouseClick(board->widgetOf(game.lblKya), Qt::LeftButton);
         BarChartView* chart = board->chartOf(game.Frame1);
         QVERIFY(chart);
