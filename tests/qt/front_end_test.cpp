@@ -1,10 +1,16 @@
-// What the renderer adds to the model: hover and keys reaching the right
-// window and control, the board in a window of another size, long texts
-// fitted, the charts and the panels. Runs on Qt's offscreen platform.
+// The Qt front end draws the model's forms and passes the player's clicks,
+// moves and keys to the right window and control: the board in a window of
+// another size, long texts fitted, the charts and the panels, pages opened
+// in the system's browser. Runs on Qt's offscreen platform.
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QTest>
+#include <QUrl>
+#include <fstream>
 
 #include "engine/game.h"
 #include "qt/bar_chart_view.h"
@@ -16,19 +22,11 @@
 namespace zv {
 namespace {
 
-std::string fifteenLevels()
-{
-    std::string bank;
-    for (int level = 1; level <= 15; ++level)
-        bank += test::record(level, "Q" + std::to_string(level), "B", std::to_string(level)) + "\r\n";
-    return bank;
-}
-
 // The game on a bank of one question a level, its board open.
 struct OpenBoard {
     OpenBoard() : fe(dir.path())
     {
-        dir.write("imp.zrv", fifteenLevels());
+        dir.write("imp.zrv", test::ladderBank());
         fe.start();
         QTest::keyClick(fe.windowOf("Main"), Qt::Key_P);
         board = fe.windowOf("Game");
@@ -39,10 +37,78 @@ struct OpenBoard {
     FormWindow* board = nullptr;
 };
 
-class BoardWindowTest : public QObject {
+// Takes the address the front end asks the system to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public slots:
+    void open(const QUrl& url) { opened = url; }
+
+public:
+    QUrl opened;
+};
+
+class QtFrontEndTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void theHelpPageOpensFromAFolderNamedInAnyScript()
+    {
+        // The folder's name goes from the standard library to Qt whole, on
+        // Windows too, where a narrow string is in the system's code page.
+        test::TestFolder dir;
+        const std::filesystem::path folder = dir.path() / std::filesystem::path(u"Zarvana \u0916\u0947\u0932 Caf\u00e9");
+        std::filesystem::create_directories(folder);
+        std::ofstream(folder / "help.html") << "<html></html>";
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler("file", &catcher, "open");
+        QtFrontEnd fe(folder);
+        fe.openUrl("help.html");
+        QDesktopServices::unsetUrlHandler("file");
+        const QString base = QDir::fromNativeSeparators(QString::fromStdU16String(dir.path().u16string()));
+        QCOMPARE(catcher.opened.toLocalFile(), base + QString::fromUtf16(u"/Zarvana \u0916\u0947\u0932 Caf\u00e9/help.html"));
+    }
+
+    void theBoardIsDrawnAndStartShowsAQuestion()
+    {
+        test::TestFolder dir;
+        dir.write("imp.zrv", test::crlf({test::record(1, "Which is the first level; really?", "C", "1")}));
+        QtFrontEnd fe(dir.path());
+        fe.start();
+        FormWindow* menu = fe.windowOf("Main");
+        QVERIFY(menu);
+        QTest::mouseClick(menu->widgetOf(menu->form().ctl("Label1")), Qt::LeftButton);
+        FormWindow* board = fe.windowOf("Game");
+        QVERIFY(board);
+        QVERIFY(board->isVisible());
+        Game& game = *fe.app().findAs<Game>();
+        auto* start = qobject_cast<QLabel*>(board->widgetOf(game.lblStart));
+        QVERIFY(start);
+        QCOMPARE(start->text(), QString("Start"));
+        QVERIFY(start->isVisible());
+
+        QTest::mouseClick(start, Qt::LeftButton);
+        auto* question = qobject_cast<QLabel*>(board->widgetOf(game.lblQuestion));
+        QCOMPARE(question->text(), QString("Which is the first level, really?"));
+        QVERIFY(!start->isVisible());
+        auto* total = qobject_cast<QLabel*>(board->widgetOf(game.lblTotal));
+        QCOMPARE(total->text(), QString("0"));
+        // A ladder row takes the colour of the model.
+        auto* row = qobject_cast<QLabel*>(board->widgetOf(*game.Label1[0]));
+        QCOMPARE(row->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+        // Twips become pixels at 15 to one.
+        QCOMPARE(board->widgetOf(game.Image9)->geometry(),
+                 QRect(game.Image9.left() / 15, game.Image9.top() / 15, game.Image9.width() / 15,
+                       game.Image9.height() / 15));
+    }
+
+    void aClickOnADisabledControlDoesNothing()
+    {
+        OpenBoard open;
+        QTest::mouseClick(open.board->widgetOf(open.game().lblA), Qt::LeftButton);
+        QCOMPARE(open.fe.app().loadedForms().size(), std::size_t{3});
+        QCOMPARE(QString::fromStdString(open.board->form().name()), QString("Game"));
+    }
     void aMoveOverALabelLightsItAndIsNotUndoneByTheFormBehind()
     {
         test::TestFolder dir;
@@ -122,5 +188,5 @@ private slots:
 }  // namespace
 }  // namespace zv
 
-QTEST_MAIN(zv::BoardWindowTest)
-#include "board_window_test.moc"
+QTEST_MAIN(zv::QtFrontEndTest)
+#include "front_end_test.moc"
