@@ -6,42 +6,23 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 
 #include "bank/bank_folder.h"
 #include "bank/record.h"
+#include "support/test_folder.h"
+#include "toolkit/text_encoding.h"
 
 namespace zv {
 namespace {
 
 const std::filesystem::path kData = ZARVANA_DATA_DIR;
 
-std::string slurp(const std::filesystem::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Characters, not bytes: the texts are UTF-8.
 std::size_t characters(const std::string& s)
 {
     return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
-bool validUtf8(const std::string& s)
-{
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (n == 0 || i + n > s.size()) return false;
-        for (std::size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        i += n;
-    }
-    return true;
 }
 
 std::string folded(std::string s)
@@ -54,9 +35,9 @@ std::string folded(std::string s)
 
 TEST(ShippedBank, EveryLineIsAWellFormedQuestion)
 {
-    const std::string bytes = slurp(kData / "default.zrv");
+    const std::string bytes = test::readFile(kData / "default.zrv");
     ASSERT_FALSE(bytes.empty());
-    ASSERT_TRUE(validUtf8(bytes));
+    ASSERT_TRUE(isValidUtf8(bytes));
     // CR LF after every line, the last one included, and no bare LF.
     ASSERT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
     for (std::size_t i = bytes.find('\n'); i != std::string::npos; i = bytes.find('\n', i + 1))
@@ -113,7 +94,7 @@ TEST(ShippedBank, EveryLineIsAWellFormedQuestion)
 
 TEST(ShippedBank, TheInstalledBankHoldsTheSameQuestions)
 {
-    EXPECT_EQ(slurp(kData / "imp.zrv"), slurp(kData / "default.zrv"));
+    EXPECT_EQ(test::readFile(kData / "imp.zrv"), test::readFile(kData / "default.zrv"));
 }
 
 }  // namespace

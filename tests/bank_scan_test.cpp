@@ -1,6 +1,6 @@
 // The one-pass readers of the bank against the plain way of reading it:
 // line by line, every line checked and split, the level compared as a
-// number. Banks of every kind of line, several blocks long, so that lines,
+// number or as exact text. Banks of every kind of line, several blocks long, so that lines,
 // line ends and too-long lines fall across the edges of the blocks.
 
 #include <gtest/gtest.h>
@@ -17,14 +17,20 @@ namespace {
 
 using test::TestFolder;
 
-struct Plain {
+// The level's records, matched by the number of their difficulty or by its
+// exact text.
+struct Matched {
     std::string copy;  // the working copy of the level
     int count = 0;
+    std::string lastJoined;
+};
+
+struct Plain {
+    Matched byNumber, byText;
     std::array<int, 15> perLevel{};
     std::vector<std::size_t> skipped;
     QuestionRecord rec;
     int lastSplit = 0;
-    std::string lastJoined;
 };
 
 Plain readPlainly(const std::filesystem::path& bank, int level)
@@ -41,10 +47,12 @@ Plain readPlainly(const std::filesystem::path& bank, int level)
         p.lastSplit = SplitRecord(line, p.rec);
         const double value = *numberValue(p.rec[kDifficulty]);
         if (value >= 1 && value <= 15 && value == static_cast<int>(value)) ++p.perLevel[static_cast<std::size_t>(value) - 1];
-        if (value == level) {
-            p.lastJoined = JoinRecord(p.rec);
-            p.copy += p.lastJoined + "\r\n";
-            ++p.count;
+        const bool text = p.rec[kDifficulty] == std::to_string(level);
+        for (Matched* m : {value == level ? &p.byNumber : nullptr, text ? &p.byText : nullptr}) {
+            if (!m) continue;
+            m->lastJoined = JoinRecord(p.rec);
+            m->copy += m->lastJoined + "\r\n";
+            ++m->count;
         }
     }
     return p;
@@ -86,15 +94,18 @@ void expectSameAsPlain(const TestFolder& dir, int level)
     BankFolder bank(dir.path());
     const Plain plain = readPlainly(dir.file("imp.zrv"), level);
 
-    QuestionRecord rec;
-    std::string joined;
-    const LevelCopy copy = copyLevel(bank, "q2.zrv", level, LevelMatch::Number, rec, joined);
-    EXPECT_EQ(copy.count, plain.count);
-    EXPECT_EQ(copy.skipped, plain.skipped);
-    EXPECT_EQ(copy.lastSplit, plain.lastSplit);
-    EXPECT_EQ(rec, plain.rec);
-    EXPECT_EQ(joined, plain.lastJoined);
-    EXPECT_TRUE(dir.read("q2.zrv") == plain.copy) << "the working copy of level " << level;
+    for (const LevelMatch match : {LevelMatch::Number, LevelMatch::Text}) {
+        const Matched& want = match == LevelMatch::Number ? plain.byNumber : plain.byText;
+        QuestionRecord rec;
+        std::string joined;
+        const LevelCopy copy = copyLevel(bank, "q2.zrv", level, match, rec, joined);
+        EXPECT_EQ(copy.count, want.count);
+        EXPECT_EQ(copy.skipped, plain.skipped);
+        EXPECT_EQ(copy.lastSplit, plain.lastSplit);
+        EXPECT_EQ(rec, plain.rec);
+        EXPECT_EQ(joined, want.lastJoined);
+        EXPECT_TRUE(dir.read("q2.zrv") == want.copy) << "the working copy of level " << level;
+    }
 
     QuestionRecord tallyRec;
     std::string tallyJoined;

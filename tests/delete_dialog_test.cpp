@@ -11,13 +11,6 @@ namespace {
 using test::record;
 using test::Session;
 
-std::string fiveQuestions()
-{
-    std::string bank;
-    for (int i = 1; i <= 5; ++i) bank += record(i, "Q" + std::to_string(i), "A", "1") + "\r\n";
-    return bank;
-}
-
 // The five questions without the one numbered `gone`, renumbered.
 std::string without(int gone)
 {
@@ -39,9 +32,11 @@ const Entry kEntries[] = {
     {"3", "", 3, false},
     {"  4  ", "", 4, false},
     {"+5", "", 5, false},
+    {"001", "", 1, false},
     // A number with a fraction: its integer part is the question.
     {"2.9", "", 2, false},
     // Numbers that name no question: nothing goes, and nothing is said.
+    {"9", "", 0, false},  // past the end: the bank is rewritten as it was
     {"99999999999999999999", "", 0, false},
     {std::string(400, '9'), "", 0, false},
     {"0.5", "", 0, false},
@@ -62,12 +57,11 @@ TEST(DeleteDialog, TheNumberInTheBoxAndWhatItRemoves)
 {
     for (const Entry& e : kEntries) {
         SCOPED_TRACE("box holds \"" + e.text + "\"");
-        Session run(fiveQuestions());
-        run.start();
+        Session run(test::numberedBank(5));
         run("click Main.Label2\nclick Question.deletedata");
         run.app().run([&] { run.app().find("Delete")->ctl("Text1").setText(e.text); });
         EXPECT_EQ(run("click Delete.Command1"), e.said);
-        EXPECT_EQ(run.folder().read("imp.zrv"), e.removed ? without(e.removed) : fiveQuestions());
+        EXPECT_EQ(run.folder().read("imp.zrv"), e.removed ? without(e.removed) : test::numberedBank(5));
         EXPECT_EQ(run.app().find("Delete") != nullptr, e.stays);
         EXPECT_FALSE(run.folder().exists("old.zrv"));
     }
@@ -75,8 +69,7 @@ TEST(DeleteDialog, TheNumberInTheBoxAndWhatItRemoves)
 
 TEST(DeleteDialog, OnlyDigitsAndBackspaceAreTyped)
 {
-    Session run(fiveQuestions());
-    run.start();
+    Session run(test::numberedBank(5));
     // The keys on either side of the digits, and Backspace.
     EXPECT_EQ(run("click Main.Label2\nclick Question.deletedata\nkey Delete.Text1 47\nkey Delete.Text1 48\n"
                   "key Delete.Text1 57\nkey Delete.Text1 58\nkey Delete.Text1 8\nget Delete.Text1 Text"),

@@ -16,8 +16,7 @@ TEST(GameStart, ADrawOfThreeTakesOneNumberAndAHalfPicksTheSecond)
 {
     const std::string bank =
         crlf({record(1, "First; one", "A", "1"), record(2, "Second", "B", "1"), record(3, "Third", "C", "1")});
-    Session run(bank);
-    run.startBoard();
+    Session run(bank, {}, test::Open::Board);
     const auto draws = run.app().random().draws();
     EXPECT_EQ(run("rng 0.5\nclick Game.lblStart\nget Game.lblQuestion Caption\nget Game.lblCorrect Caption"),
               "Game.lblQuestion.Caption = Second\nGame.lblCorrect.Caption = B\n");
@@ -25,15 +24,9 @@ TEST(GameStart, ADrawOfThreeTakesOneNumberAndAHalfPicksTheSecond)
     EXPECT_EQ(run.folder().read("q2.zrv"), bank);
 
     // Start is hidden while a game runs; a new game here starts directly.
-    auto restart = [&](double r) {
-        run.app().random().queue({r});
-        run.app().run([&] { run.game().lblStart_Click(); });
-    };
-    restart(0.9999);
-    EXPECT_EQ(run.game().lblQuestion.caption(), "Third");
-    restart(0);
+    EXPECT_EQ(run.startWith(0.9999), "Third");
     // Commas are stored as semicolons and shown again as commas.
-    EXPECT_EQ(run.game().lblQuestion.caption(), "First, one");
+    EXPECT_EQ(run.startWith(0), "First, one");
 }
 
 TEST(GameStart, ANumberThatIsOneInSinglePrecisionDrawsTheLastQuestionNotOnePast)
@@ -41,8 +34,7 @@ TEST(GameStart, ANumberThatIsOneInSinglePrecisionDrawsTheLastQuestionNotOnePast)
     // 0.99999999 is below 1, but in single precision it is 1.0: three times
     // it, plus 1, would be a fourth question of three.
     Session run(crlf({record(1, "First", "A", "1"), record(2, "Second", "B", "1"), record(3, "Third", "C", "1"),
-                      record(4, "Two first", "A", "2"), record(5, "Two second", "B", "2")}));
-    run.startBoard();
+                      record(4, "Two first", "A", "2"), record(5, "Two second", "B", "2")}), {}, test::Open::Board);
     EXPECT_EQ(run("rng 0.99999999\nclick Game.lblStart\nget Game.lblQuestion Caption\nvar PickNo"),
               "Game.lblQuestion.Caption = Third\nPickNo = 3\n");
     run.app().random().queue({0.99999999});
@@ -55,9 +47,8 @@ TEST(GameStart, StartAfterAGameResetsTheBoard)
 {
     // The first game's board is in start_draw.script; this one follows a game
     // with a spent lifeline, a pick and a withdrawal.
-    Session run(ladderBank(), test::kFast);
-    run.startBoard();
-    run("click Game.lblStart\nclick Game.lblB\nclick Game.lblLock\nclick Message3.Command1\nclick Game.Image9\n"
+    Session run(ladderBank(), test::kFast, test::Open::Game);
+    run("click Game.lblB\nclick Game.lblLock\nclick Message3.Command1\nclick Game.Image9\n"
         "click Game.lblA\nclick Game.lblWith\nclick Result.Command1\nclick Game.lblStart");
     Game& g = run.game();
     EXPECT_FALSE(g.lblStart.visible());
@@ -73,31 +64,9 @@ TEST(GameStart, StartAfterAGameResetsTheBoard)
     EXPECT_EQ(g.Option1.value(), 1);
 }
 
-TEST(GameStart, NextQuestionClimbsTheLevelsAndStopsAfterTheFifteenth)
-{
-    Session run(ladderBank());
-    run.startBoard();
-    run("click Game.lblStart");
-    Game& g = run.game();
-    for (int level = 2; level <= 15; ++level) {
-        g.NextQuestion();
-        EXPECT_EQ(g.lblQuestion.caption(), "Q" + std::to_string(level));
-        EXPECT_EQ(g.lblQNo.caption(), std::to_string(level));
-        EXPECT_EQ(run.m().Level, level);
-    }
-    g.NextQuestion();
-    EXPECT_EQ(run.m().Level, 16);
-    EXPECT_EQ(g.lblQNo.caption(), "15");
-    EXPECT_EQ(g.lblQuestion.caption(), "Q15");
-}
-
 TEST(GameStart, ALevelWithoutQuestionsEndsTheGameWithTheMoneyWon)
 {
-    std::string bank;
-    for (int level = 1; level <= 6; ++level) bank += record(level, "Q", "A", std::to_string(level)) + "\r\n";
-    Session run(bank);
-    run.startBoard();
-    run("click Game.lblStart");
+    Session run(test::numberedBank(6, [](int i) { return i; }), {}, test::Open::Game);
     Game& g = run.game();
     for (int level = 2; level <= 6; ++level) g.NextQuestion();
     g.lblQNo.setCaption("6");
@@ -114,8 +83,7 @@ TEST(GameStart, ALevelWithoutQuestionsEndsTheGameWithTheMoneyWon)
 
 TEST(GameStart, OnlyTheExactTextOneIsLevelOneAtStart)
 {
-    Session run(crlf({record(1, "blank one", "A", " 1"), record(2, "one point oh", "A", "1.0")}));
-    run.startBoard();
+    Session run(crlf({record(1, "blank one", "A", " 1"), record(2, "one point oh", "A", "1.0")}), {}, test::Open::Board);
     EXPECT_EQ(run("click Game.lblStart\nget Message3.lblCaption Caption\nvar Msg3Open"),
               "Message3.lblCaption.Caption = No question(s) present for this level\nMsg3Open = True\n");
     EXPECT_EQ(run.game().lblQuestion.caption(), "");
@@ -123,8 +91,7 @@ TEST(GameStart, OnlyTheExactTextOneIsLevelOneAtStart)
 
 TEST(GameStart, AnEmptyBankClosesTheBoardAtStart)
 {
-    Session run;
-    run.startBoard();
+    Session run({}, {}, test::Open::Board);
     EXPECT_EQ(run("click Game.lblStart"),
               "msgbox: No questions present. The file imp.zrv seems to be empty. Please use restore feature present "
               "in Question editor to get back all default questions.\n");
@@ -137,29 +104,27 @@ TEST(GameStart, TheBankCheckAtLoadNamesTheMissingLevels)
     std::string bank;
     for (int level = 1; level <= 15; ++level)
         if (level != 3 && level != 7) bank += record(level, "Q", "A", level == 1 ? " 1" : std::to_string(level)) + "\r\n";
-    Session run(bank, crlf({"opt2", "chk0", "chk2_1"}));
-    run.startBoard();
+    Session run(bank, crlf({"opt2", "chk0", "chk2_1"}), test::Open::Board);
     EXPECT_EQ(run.output(),
               "msgbox: Question(s) for the following level(s)  3  7 are missing. Please add these question using "
               "Question Editor.\n");
     EXPECT_EQ(run.app().find("Game"), nullptr);
 
-    Session empty({}, crlf({"opt2", "chk0", "chk2_1"}));
-    empty.startBoard();
+    Session empty({}, crlf({"opt2", "chk0", "chk2_1"}), test::Open::Board);
     EXPECT_EQ(empty.output(),
               "msgbox: No questions present, please copy imp.zrv file to the application installed directory\n");
 }
 
 TEST(GameStart, UnusableLinesAreSkippedAndReportedOncePerBoard)
 {
-    Session run(crlf({record(1, "Good", "A", "1"), "2,broken,line", record(3, "Also good", "A", "1")}));
-    run.startBoard();
+    Session run(crlf({record(1, "Good", "A", "1"), "2,broken,line", record(3, "Also good", "A", "1")}), {},
+                test::Open::Board);
     EXPECT_EQ(run("rng 0.9\nclick Game.lblStart"),
               "msgbox: Some lines of the question bank imp.zrv are not questions and were skipped. Line 2. A "
               "question needs eight fields separated by commas, its level a number from 1 to 15.\n");
     EXPECT_EQ(run.game().lblQuestion.caption(), "Also good");
     const auto before = run.output().size();
-    run.app().run([&] { run.game().lblStart_Click(); });
+    run.startWith(0);
     EXPECT_EQ(run.output().substr(before), "");
 }
 
@@ -181,7 +146,7 @@ TEST(GameStart, TheBoardScalesToTheScreenAndSizesItsFonts)
 {
     for (const Screen& s : kScreens) {
         SCOPED_TRACE(s.width);
-        Session run(ladderBank());
+        Session run(ladderBank(), {}, test::Open::Nothing);
         run("screen " + std::to_string(s.width) + " " + std::to_string(s.height));
         run.startBoard();
         Game& g = run.game();
@@ -194,7 +159,7 @@ TEST(GameStart, TheBoardScalesToTheScreenAndSizesItsFonts)
         for (auto [control, size] : sizes) EXPECT_EQ(control->fontSize(), size) << control->displayName();
     }
     // The other edges of a lifeline, scaled with the screen.
-    Session run(ladderBank());
+    Session run(ladderBank(), {}, test::Open::Nothing);
     run("screen 19200 14400");
     run.startBoard();
     EXPECT_EQ(run("get Game.Image9 Left\nget Game.Image9 Top\nget Game.Image9 Height"),

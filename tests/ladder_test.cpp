@@ -40,9 +40,7 @@ const Rung kLadder[] = {
 
 TEST(Ladder, TheFifteenRowsAndTheAmountsAfterEachQuestionWon)
 {
-    Session run(ladderBank());
-    run.startBoard();
-    run("click Game.lblStart");
+    Session run(ladderBank(), {}, test::Open::Game);
     Game& g = run.game();
     for (const Rung& r : kLadder) {
         EXPECT_EQ(g.Label1[static_cast<std::size_t>(r.level - 1)]->caption(), r.row);
@@ -64,54 +62,39 @@ TEST(Ladder, GuaranteePointsAndAmountsAsPlayersReadThem)
     for (auto [amount, text] : amounts) EXPECT_EQ(groupedRupees(amount), text);
 }
 
-// How each game type answers a question and closes its verdict.
+// How each game type answers B (right) or A (wrong): the wait after the
+// lock, the OK that closes a right verdict, and the Result's words.
 struct GameType {
     const char* config;
-    const char* answerRight;
-    const char* answerWrong;
+    int wait;
+    const char* ok;
+    const char* said;  // before the amount, and after it
+    const char* end;
 };
-const GameType kBlinking{test::kBlinking,
-                         "click Game.lblB\nclick Game.lblLock\nwait 4000\nclick Message3.Command1",
-                         "click Game.lblA\nclick Game.lblLock\nwait 4000"};
-const GameType kZrvLike{test::kZrvLike,
-                        "click Game.lblB\nclick Game.lblLock\nwait 6000\nclick Message.Command1",
-                        "click Game.lblA\nclick Game.lblLock\nwait 6000"};
-const GameType kFast{test::kFast, "click Game.lblB\nclick Game.lblLock\nclick Message3.Command1",
-                     "click Game.lblA\nclick Game.lblLock"};
+const GameType kTypes[] = {{test::kFast, 0, "Message3", "Incorrect answer. You have won Rs. ", "/-"},
+                           {test::kBlinking, 4000, "Message3", "The answer is Incorrect. You have won Rs. ", "/-"},
+                           {test::kZrvLike, 6000, "Message", " The answer is incorrect. You have won Rs. ", "/-."}};
 
 struct WrongAnswer {
-    const GameType* type;
     int question;        // answered wrong, after the ones before it were right
-    const char* result;  // what the Result dialog says
+    const char* amount;  // what the Result dialog pays
     int guaranteeRow;    // the row that stays lit (white), or -1
 };
-
-const WrongAnswer kWrongAnswers[] = {
-    {&kFast, 5, "Incorrect answer. You have won Rs. 0/-", -1},
-    {&kFast, 6, "Incorrect answer. You have won Rs. 10000/-", 4},
-    {&kFast, 10, "Incorrect answer. You have won Rs. 10000/-", 4},
-    {&kFast, 11, "Incorrect answer. You have won Rs. 320000/-", 9},
-    {&kBlinking, 5, "The answer is Incorrect. You have won Rs. 0/-", -1},
-    {&kBlinking, 6, "The answer is Incorrect. You have won Rs. 10000/-", 4},
-    {&kBlinking, 10, "The answer is Incorrect. You have won Rs. 10000/-", 4},
-    {&kBlinking, 11, "The answer is Incorrect. You have won Rs. 320000/-", 9},
-    {&kZrvLike, 5, " The answer is incorrect. You have won Rs. 0/-.", -1},
-    {&kZrvLike, 6, " The answer is incorrect. You have won Rs. 10000/-.", 4},
-    {&kZrvLike, 10, " The answer is incorrect. You have won Rs. 10000/-.", 4},
-    {&kZrvLike, 11, " The answer is incorrect. You have won Rs. 320000/-.", 9},
-};
+const WrongAnswer kWrongAnswers[] = {{5, "0", -1}, {6, "10000", 4}, {10, "10000", 4}, {11, "320000", 9}};
 
 TEST(Ladder, AWrongAnswerAtEitherSideOfAGuaranteePointPaysTheGuaranteeReached)
 {
+    for (const GameType& type : kTypes)
     for (const WrongAnswer& w : kWrongAnswers) {
-        SCOPED_TRACE(std::string(w.type->config, 4) + ", question " + std::to_string(w.question));
-        Session run(ladderBank(), w.type->config);
-        run.startBoard();
-        run("click Game.lblStart");
-        for (int q = 1; q < w.question; ++q) run(w.type->answerRight);
+        SCOPED_TRACE(std::string(type.config, 4) + ", question " + std::to_string(w.question));
+        Session run(ladderBank(), type.config, test::Open::Game);
+        const std::string wait = "\nwait " + std::to_string(type.wait);
+        for (int q = 1; q < w.question; ++q)
+            run("click Game.lblB\nclick Game.lblLock" + wait + "\nclick " + type.ok + ".Command1");
         ASSERT_EQ(run.game().lblQNo.caption(), std::to_string(w.question));
-        run(w.type->answerWrong);
-        EXPECT_EQ(run("get Result.Label1 Caption"), std::string("Result.Label1.Caption = ") + w.result + "\n");
+        run("click Game.lblA\nclick Game.lblLock" + wait);
+        EXPECT_EQ(run("get Result.Label1 Caption"),
+                  std::string("Result.Label1.Caption = ") + type.said + w.amount + type.end + "\n");
         EXPECT_TRUE(run.m().GameOver);
         Game& g = run.game();
         for (int row = 0; row < 15; ++row) {

@@ -15,50 +15,29 @@ using test::TestFolder;
 
 std::string fiveQuestions()
 {
-    std::string bank;
-    for (int i = 1; i <= 5; ++i) bank += record(i, "Q" + std::to_string(i), "A", std::to_string(i)) + "\r\n";
-    return bank;
+    return test::numberedBank(5, [](int i) { return i; });
 }
 
 struct Stop {};
 
-TEST(Maintenance, DeleteRenumbersTheLaterQuestionsAndKeepsTheirTexts)
-{
-    TestFolder dir;
-    dir.write("imp.zrv", fiveQuestions());
-    BankFolder bank(dir.path());
-    ASSERT_TRUE(DeleteQuestion(bank, 3));
-    ASSERT_TRUE(CommitDelete(bank));
-    EXPECT_EQ(dir.read("imp.zrv"), crlf({record(1, "Q1", "A", "1"), record(2, "Q2", "A", "2"), record(3, "Q4", "A", "4"),
-                                         record(4, "Q5", "A", "5")}));
-    EXPECT_FALSE(dir.exists("old.zrv"));
-    // A number past the end rewrites the same lines.
-    ASSERT_TRUE(DeleteQuestion(bank, 9) && CommitDelete(bank));
-    EXPECT_EQ(dir.read("imp.zrv").size(), fiveQuestions().size() - record(3, "Q3", "A", "3").size() - 2);
-}
-
+// The renumbering, and a number past the end: delete_dialog_test.cpp.
 TEST(Maintenance, DeleteKeepsLinesItCannotReadAndDropsEveryMatchingNumber)
 {
     TestFolder dir;
-    dir.write("imp.zrv", crlf({record(1, "Q1", "A", "1"), "a broken line", record(2, "Q2", "A", "2"),
-                               record(2, "Q2 again", "A", "2"), record(4, "Caf\xe9", "A", "4")}));
+    // Old Windows text and UTF-8 are rewritten byte for byte, renumbered or not.
+    const std::string legacy = "Caf\xe9; \xa3" "5 and \x93quotes\x94", hindi = "\xe0\xa4\xad\xe0\xa4\xbe\xe0\xa4\xb0";
+    dir.write("imp.zrv", crlf({record(1, legacy, "A", "1"), "a broken line", record(2, "Q2", "A", "2"),
+                               record(2, "Q2 again", "A", "2"), record(6, hindi, "A", "4")}));
     BankFolder bank(dir.path());
     ASSERT_TRUE(DeleteQuestion(bank, 2) && CommitDelete(bank));
-    EXPECT_EQ(dir.read("imp.zrv"), crlf({record(1, "Q1", "A", "1"), "a broken line", record(4, "Caf\xe9", "A", "4")}));
+    EXPECT_EQ(dir.read("imp.zrv"), crlf({record(1, legacy, "A", "1"), "a broken line", record(4, hindi, "A", "4")}));
 }
 
 TEST(Maintenance, ADeleteCutShortAtAnyStepLeavesAWholeBank)
 {
     const std::string before = fiveQuestions();
-    // The bank after the delete of question 2.
+    // The bank after the delete of question 2, and the steps it takes.
     std::string after;
-    {
-        TestFolder dir;
-        dir.write("imp.zrv", before);
-        BankFolder bank(dir.path());
-        ASSERT_TRUE(DeleteQuestion(bank, 2) && CommitDelete(bank));
-        after = dir.read("imp.zrv");
-    }
     int steps = 0;
     {
         TestFolder dir;
@@ -66,6 +45,7 @@ TEST(Maintenance, ADeleteCutShortAtAnyStepLeavesAWholeBank)
         BankFolder bank(dir.path());
         auto count = [&](const char*) { ++steps; };
         ASSERT_TRUE(DeleteQuestion(bank, 2, count) && CommitDelete(bank, count));
+        after = dir.read("imp.zrv");
     }
     ASSERT_GT(steps, 5);
     for (int stopAt = 1; stopAt <= steps; ++stopAt) {
@@ -130,8 +110,7 @@ TEST(Maintenance, RestoreWithoutTheDefaultBankSavesTheBankAndRemovesIt)
 TEST(Maintenance, AddNumbersAfterTheLastLineAndStoresCommasAsSemicolons)
 {
     TestFolder dir;
-    std::string twenty;
-    for (int i = 1; i <= 20; ++i) twenty += record(i, "Q", "A", "1") + "\r\n";
+    const std::string twenty = test::numberedBank(20);
     dir.write("imp.zrv", twenty);
     BankFolder bank(dir.path());
     EXPECT_EQ(AddQuestion(bank, "  Delhi, or Agra?  ", {" a,b", "c", "d", "e "}, "B", "7"), "21,Delhi; or Agra?,a;b,c,d,e,B,7");
@@ -164,7 +143,6 @@ TEST(Maintenance, ListAndCountPerLevel)
 TEST(Editor, ClosingTheEditorRemovesTheWorkingCopiesSilently)
 {
     test::Session run(fiveQuestions());
-    run.start();
     run("click Main.Label2\nclick Question.Command2");
     ASSERT_TRUE(run.folder().exists("temp.zrv"));
     EXPECT_EQ(run("close Question"), "");
@@ -175,30 +153,19 @@ TEST(Editor, ClosingTheEditorRemovesTheWorkingCopiesSilently)
 TEST(Editor, AnAddedQuestionIsPlayed)
 {
     test::Session run;
-    run.start();
-    run("click Main.Label2\ntext Question.Text1 A question of mine, with a comma\ntext Question.Options(0) One\n"
-        "text Question.Options(1) Two\ntext Question.Options(2) Three\ntext Question.Options(3) Four\n"
-        "text Question.Combo1 C\ntext Question.Combo2 1\nclick Question.add1\nclose Question");
+    run("click Main.Label2\n" +
+        test::typedQuestion("A question of mine, with a comma", "C", "1", {"One", "Two", "Three", "Four"}) +
+        "click Question.add1\nclose Question");
     EXPECT_EQ(run.folder().read("imp.zrv"), "1,A question of mine; with a comma,One,Two,Three,Four,C,1\r\n");
     EXPECT_EQ(run("click Main.Label1\nclick Game.lblStart\nget Game.lblQuestion Caption\nget Game.lblCorrect Caption"),
               "Game.lblQuestion.Caption = A question of mine, with a comma\nGame.lblCorrect.Caption = C\n");
 }
 
-}  // namespace
-}  // namespace zv
-
-namespace zv {
-namespace {
-
 TEST(Editor, ATextLongerThanTheBoardShowsIsSavedOnlyOnASecondAdd)
 {
     test::Session run;
-    run.start();
     const std::string question(161, 'q');
-    const std::string fill = "\ntext Question.Options(0) " + std::string(41, 'a') +
-                             "\ntext Question.Options(1) Two\ntext Question.Options(2) Three\n"
-                             "text Question.Options(3) Four\ntext Question.Combo1 C\ntext Question.Combo2 1";
-    run("click Main.Label2\ntext Question.Text1 " + question + fill);
+    run("click Main.Label2\n" + test::typedQuestion(question, "C", "1", {std::string(41, 'a'), "Two", "Three", "Four"}));
     EXPECT_EQ(run("click Question.add1"),
               "msgbox [Question Validator]: The question has 161 characters; the board shows 160 in full.\n"
               "Option A has 41 characters; the board shows 40 in full.\n"
@@ -211,8 +178,7 @@ TEST(Editor, ATextLongerThanTheBoardShowsIsSavedOnlyOnASecondAdd)
     // A question of exactly 160 characters (UTF-8 letters count once) needs no second Add.
     std::string fits;
     for (int i = 0; i < 80; ++i) fits += "\xC3\xA9" "e";
-    run("text Question.Text1 " + fits + "\ntext Question.Options(0) A\ntext Question.Options(1) B\ntext Question.Options(2) C\n"
-        "text Question.Options(3) D\ntext Question.Combo1 A\ntext Question.Combo2 2");
+    run(test::typedQuestion(fits, "A", "2"));
     EXPECT_EQ(run("click Question.add1"), "");
     EXPECT_NE(run.folder().read("imp.zrv").find(fits), std::string::npos);
 }

@@ -14,7 +14,6 @@ using test::Session;
 TEST(MainMenu, ASecondCopyInTheSameFolderSaysSoAndEnds)
 {
     Session first;
-    first.start();
     std::ostringstream out;
     ScriptDriver second(out, first.folder().path());
     std::istringstream none;
@@ -29,7 +28,6 @@ TEST(MainMenu, ASecondCopyInTheSameFolderSaysSoAndEnds)
 TEST(MainMenu, AHoveredLabelTakesThreeNumbersATickAndRestsWhenLeft)
 {
     Session run;
-    run.start();
     EXPECT_EQ(run("move Main.Label5\nrng 0.5 0 0.999\nwait 100\nget Main.Label5 ForeColor\nget Main.Label1 ForeColor"),
               "Main.Label5.ForeColor = 127,0,254\nMain.Label1.ForeColor = 255,192,128\n");
     // Straight from one label onto another: both stay lit.
@@ -42,11 +40,14 @@ TEST(MainMenu, AHoveredLabelTakesThreeNumbersATickAndRestsWhenLeft)
               "Main.Label5.ForeColor = 255,192,128\nMain.Label6.ForeColor = 255,192,128\n");
 }
 
-// Exit from the menu in every game type and in every state a game can be
-// in: no working copy is left, whatever closing the windows does.
+// Leaving from the menu, by its Exit or by closing its window, in every game
+// type and in every state a game can be in: no working copy is left,
+// whatever closing the windows does, and no window keeps the program (and
+// its single-copy lock) alive.
 struct ExitState {
     const char* config;  // the game type
     const char* steps;   // from the menu to the state
+    const char* leave = "click Main.Label4";
 };
 
 using test::kBlinking;
@@ -73,19 +74,24 @@ const ExitState kExitStates[] = {
     {kFast, "click Main.Label1\nclick Game.lblStart\nclick Game.Image10"},
     {kFast, "click Main.Label2\nclick Question.Command2\nclick Question.deletedata"},
     {kFast, "click Main.Label2\nclick Main.Label1\nclick Game.lblStart\nclick Main.Label6\nclick Main.Label3"},
+    {kZrvLike, "click Main.Label1\nclick Game.lblStart", "close Main"},
+    {kZrvLike, "click Main.Label2", "close Main"},
+    {kZrvLike, "click Main.Label6", "close Main"},
+    {kZrvLike, "click Main.Label3", "close Main"},
+    {kZrvLike, "click Main.Label1\nclick Main.Label2\nclick Main.Label6", "close Main"},
 };
 
-TEST(MainMenu, ExitLeavesNoWorkingCopyInAnyGameTypeOrState)
+TEST(MainMenu, LeavingLeavesNoWorkingCopyAndNoWindowInAnyGameTypeOrState)
 {
     const std::string bank = test::ladderBank();
     for (const ExitState& state : kExitStates) {
-        SCOPED_TRACE(std::string(state.config, 4) + ": " + state.steps);
-        Session run(bank, state.config);
+        SCOPED_TRACE(std::string(state.config, 4) + ": " + state.steps + ", " + state.leave);
+        Session run(bank, state.config, test::Open::Nothing);
         // Left behind by a copy of the game that was killed.
         for (const char* stale : {"q2.zrv", "q.zrv", "temp.zrv"}) run.folder().write(stale, "stale\r\n");
         run.start();
         run(state.steps);
-        run("click Main.Label4");
+        run(state.leave);
         for (const char* gone : {"q2.zrv", "q.zrv", "temp.zrv"}) EXPECT_FALSE(run.folder().exists(gone)) << gone;
         EXPECT_EQ(run.folder().read("imp.zrv"), bank);
         EXPECT_TRUE(run.app().loadedForms().empty());
@@ -93,48 +99,43 @@ TEST(MainMenu, ExitLeavesNoWorkingCopyInAnyGameTypeOrState)
     }
 }
 
-TEST(MainMenu, ClosingTheMenuWindowEndsTheProgramAsExitDoes)
-{
-    // Whatever else is open, closing the menu must not leave a program
-    // running without its menu (and holding the single-copy lock).
-    const char* opened[] = {"click Main.Label1\nclick Game.lblStart", "click Main.Label2", "click Main.Label6",
-                            "click Main.Label3", "click Main.Label1\nclick Main.Label2\nclick Main.Label6"};
-    for (const char* open : opened) {
-        Session run(test::crlf({test::record(1, "Q", "A", "1")}));
-        run.start();
-        run(open);
-        run("close Main");
-        EXPECT_TRUE(run.app().loadedForms().empty()) << open;
-        EXPECT_TRUE(run.app().ended()) << open;
-        EXPECT_FALSE(run.folder().exists("q2.zrv")) << open;
-    }
-}
-
 // config.txt as the board reads it, through the Options dialog it loads.
 struct OptionsFile {
-    const char* file;  // none when null
+    std::string file;  // none when empty
     int gameType;
     bool fastStartup, advice;
     int option;  // the option button chosen, 1 to 3
     int check1, check2;
 };
 
-const OptionsFile kOptionsFiles[] = {
-    {nullptr, 2, true, true, 2, 1, 1},
-    {"opt1\r\nchk1\r\nchk2_1\r\n", 1, true, true, 1, 1, 1},
-    {"opt3\r\nchk0\r\nchk2_0\r\n", 3, false, false, 3, 0, 0},
-    // Two lines: the defaults for all three.
-    {"opt1\r\nchk0\r\n", 2, true, true, 2, 1, 1},
-    // Compared exactly: "OPT1" leaves the game type of the program's start.
-    {"OPT1\r\nchk0\r\nchk2_0\r\n", 2, false, false, 2, 0, 0},
-};
+// A config.txt of the three lines a player chose, then a million more.
+std::string millionLines()
+{
+    std::string many = test::crlf({"opt3", "chk0", "chk2_0"});
+    many.reserve(many.size() + 8'000'000);
+    for (int i = 0; i < 1'000'000; ++i) many += "opt1\r\n";
+    return many;
+}
 
 TEST(Options, WhatTheBoardTakesFromConfigTxt)
 {
+    const OptionsFile kOptionsFiles[] = {
+        {"", 2, true, true, 2, 1, 1},
+        {"opt1\r\nchk1\r\nchk2_1\r\n", 1, true, true, 1, 1, 1},
+        {"opt3\r\nchk0\r\nchk2_0\r\n", 3, false, false, 3, 0, 0},
+        // Two lines: the defaults for all three.
+        {"opt1\r\nchk0\r\n", 2, true, true, 2, 1, 1},
+        // Compared exactly: "OPT1" leaves the game type of the program's start.
+        {"OPT1\r\nchk0\r\nchk2_0\r\n", 2, false, false, 2, 0, 0},
+        // Three lines of garbage, none of them known: each keeps what it had,
+        // the game type of the program's start, its flags off, the boxes ticked.
+        {std::string("\x00\xff\xfe garbage\r\n\r\n\x01", 16), 2, false, false, 2, 1, 1},
+        // Only the first three lines count.
+        {millionLines(), 3, false, false, 3, 0, 0},
+    };
     for (const OptionsFile& o : kOptionsFiles) {
-        SCOPED_TRACE(o.file ? o.file : "no config.txt");
-        Session run(test::ladderBank(), o.file ? o.file : "");
-        run.startBoard();
+        SCOPED_TRACE(o.file.substr(0, 20));
+        Session run(test::ladderBank(), o.file, test::Open::Board);
         EXPECT_EQ(run.m().GameType, o.gameType);
         EXPECT_EQ(run.m().FastStartup, o.fastStartup);
         EXPECT_EQ(run.m().KyaOption, o.advice);
@@ -152,7 +153,6 @@ TEST(Options, WhatTheBoardTakesFromConfigTxt)
 TEST(Options, TheMenuWaitsForTheDialog)
 {
     Session run;
-    run.start();
     EXPECT_EQ(run("click Main.Label5\nclick Main.Label1\nget frmOptions Caption\nget frmOptions.Check1 Caption\n"
                   "get frmOptions.Check2 Caption\nget frmOptions.Frame3 ToolTipText"),
               "ignored: Main.Label1\nfrmOptions.Caption = Options\nfrmOptions.Check1.Caption = Fast Startup (Risky)\n"
@@ -165,7 +165,6 @@ TEST(Options, TheMenuWaitsForTheDialog)
 TEST(Options, OkWritesExactlyTheThreeChosenLines)
 {
     Session run;
-    run.start();
     run("click Main.Label5\nchoose frmOptions.Option1\ncheck frmOptions.Check2 0\nclick frmOptions.Command1");
     EXPECT_EQ(run.folder().read("config.txt"), "opt1\r\nchk1\r\nchk2_0\r\n");
     EXPECT_EQ(run.app().find("frmOptions"), nullptr);
@@ -176,7 +175,6 @@ TEST(Options, OkWritesExactlyTheThreeChosenLines)
 TEST(Options, TheCloseBoxLeavesWithoutSaving)
 {
     Session run({}, kFast);
-    run.start();
     run("click Main.Label5\nchoose frmOptions.Option1\nclose frmOptions");
     EXPECT_EQ(run.folder().read("config.txt"), "opt3\r\nchk1\r\nchk2_1\r\n");
     EXPECT_EQ(run.m().GameType, 3);
@@ -185,8 +183,7 @@ TEST(Options, TheCloseBoxLeavesWithoutSaving)
 
 TEST(Options, TheBoardReadsTheFileOnlyWhenTheDialogIsFirstLoaded)
 {
-    Session run({}, kBlinking);
-    run.startBoard();
+    Session run({}, kBlinking, test::Open::Board);
     EXPECT_EQ(run.m().GameType, 1);
     run.folder().write("config.txt", kFast);
     // The dialog the board loaded is still loaded, hidden: no new reading.

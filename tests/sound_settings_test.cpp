@@ -47,7 +47,6 @@ TEST(SoundSettings, SavingKeepsTheOtherSections)
 TEST(SoundSettings, TheSoundDialogSavesAndTheVoiceSpeaksAtOnce)
 {
     test::Session run(test::crlf({test::record(1, "Which?", "B", "1")}));
-    run.start();
     run("sounds on\nclick Main.Label5\nclick frmOptions.Command2\ntext frmSound.Combo1 30\ncheck frmSound.Check1 1\n"
         "click frmSound.Command1\nclick frmOptions.Command1");
     EXPECT_EQ(readSoundSettings(run.folder().file("zarvana.ini")), (SoundSettings{30, 70, true}));

@@ -192,10 +192,8 @@ TEST(InstanceLock, ACopyInTheSameFolderIsAPreviousInstanceAndAFreedLockIsNot)
 
 TEST(Values, PrintedAsTheDriverPrintsThem)
 {
-    EXPECT_EQ(formatNumber(7), "7");
-    EXPECT_EQ(formatNumber(21.75), "21.75");
-    EXPECT_EQ(formatNumber(-3), "-3");
-    EXPECT_EQ(formatNumber(0.1), "0.1");
+    for (auto [number, text] : {std::pair{7.0, "7"}, {21.75, "21.75"}, {-3.0, "-3"}, {0.1, "0.1"}})
+        EXPECT_EQ(formatNumber(number), text);
     EXPECT_EQ(toString(RGB(255, 110, 0)), "255,110,0");
 }
 

@@ -1,5 +1,6 @@
-// A bank that cannot be read, or not to its end: every editor operation that
-// reads it and then writes stops, says so, and leaves every file as it was.
+// A bank that cannot be read, or not to its end (or the default bank a
+// restore reads): every editor operation that reads it and then writes
+// stops, says so, and leaves every file as it was.
 
 #include <gtest/gtest.h>
 
@@ -11,15 +12,6 @@ namespace {
 
 using test::FaultyFiles;
 using test::Session;
-
-// More than one block of questions for every reader, so that a read can
-// fail half way.
-std::string bigBank()
-{
-    std::string bank;
-    for (int i = 1; i <= 30000; ++i) bank += test::record(i, "Question " + std::to_string(i), "A", "1") + "\r\n";
-    return bank;
-}
 
 struct ReadFault {
     int nth;  // the read that fails; 0: the bank cannot be opened for reading
@@ -36,10 +28,12 @@ const ReadFault kFaults[] = {
 struct Operation {
     const char* name;
     const char* before;  // with the bank still readable
-    const char* steps;   // with the fault in place
+    std::string steps;   // with the fault in place
     const char* title;   // of the message box
     const char* after;   // commands whose output shows nothing else changed
     const char* shows;
+    const char* file = "imp.zrv";  // the file that cannot be read
+    const char* named = "The question bank";
 };
 
 const Operation kOperations[] = {
@@ -48,33 +42,33 @@ const Operation kOperations[] = {
      "Main visible\nQuestion visible\nDelete visible\n"},
     {"restore", "click Main.Label2", "click Question.Command6\nclick frmRestore.Command1", "", "forms",
      "Main visible\nQuestion visible\n"},
-    {"add", "click Main.Label2",
-     "text Question.Text1 New\ntext Question.Options(0) a\ntext Question.Options(1) b\n"
-     "text Question.Options(2) c\ntext Question.Options(3) d\ntext Question.Combo1 A\ntext Question.Combo2 3\n"
-     "click Question.add1",
-     "[Question Validator]", "get Question.Text1 Text", "Question.Text1.Text = New\n"},
+    {"add", "click Main.Label2", test::typedQuestion("New", "A", "3") + "click Question.add1", "[Question Validator]",
+     "get Question.Text1 Text", "Question.Text1.Text = New\n"},
     {"list", "", "click Main.Label2", "", "get Question.List1 ListCount", "Question.List1.ListCount = 0\n"},
     {"count per level", "click Main.Label2", "click Question.Command2", "", "get Question.Frame1 Visible",
      "Question.Frame1.Visible = False\n"},
+    {"restore from default.zrv", "click Main.Label2", "click Question.Command6\nclick frmRestore.Command1", "", "forms",
+     "Main visible\nQuestion visible\n", "default.zrv", "The file default.zrv"},
 };
 
 TEST(UnreadableBank, EveryOperationThatReadsAndWritesStopsAndSaysSo)
 {
-    const std::string bank = bigBank();
+    // More than one block of questions for every reader, so that a read can
+    // fail half way; the default bank too.
+    const std::string bank = test::numberedBank(40000);
     for (const Operation& op : kOperations) {
         for (const ReadFault& fault : kFaults) {
             SCOPED_TRACE(std::string(op.name) + ", read " + std::to_string(fault.nth) + " fails");
-            Session run(bank);
-            run.folder().write("default.zrv", test::crlf({test::record(1, "Default", "B", "1")}));
+            Session run(bank, {}, test::Open::Nothing);
+            run.folder().write("default.zrv", bank + "40001,Default,a,b,c,d,B,1\r\n");
             run.folder().write("can_be_deleted.zrv", "an older backup\r\n");
             run.start();
             run(op.before);
-            FaultyFiles files;
-            run.program().bank.setFiles(files);
-            files.failRead("imp.zrv", fault.nth, fault.error);
+            FaultyFiles& files = run.faultyFiles();
+            files.failRead(op.file, fault.nth, fault.error);
             const std::string said = run(op.steps);
-            EXPECT_EQ(said, std::string("msgbox") + (*op.title ? " " : "") + op.title +
-                                ": The question bank could not be read (" + fault.reason + "). Nothing was changed.\n");
+            EXPECT_EQ(said, std::string("msgbox") + (*op.title ? " " : "") + op.title + ": " + op.named +
+                                " could not be read (" + fault.reason + "). Nothing was changed.\n");
             EXPECT_EQ(run(op.after), op.shows);
             files.heal();
             const std::string after = run.folder().read("imp.zrv");
@@ -87,30 +81,10 @@ TEST(UnreadableBank, EveryOperationThatReadsAndWritesStopsAndSaysSo)
     }
 }
 
-TEST(UnreadableBank, ADefaultBankThatCannotBeReadRestoresNothing)
-{
-    const std::string mine = test::crlf({test::record(1, "Mine", "B", "1")});
-    Session run(mine);
-    run.folder().write("default.zrv", test::crlf({test::record(1, "Default", "B", "1")}));
-    run.start();
-    run("click Main.Label2");
-    FaultyFiles files;
-    run.program().bank.setFiles(files);
-    files.failRead("default.zrv", 1);
-    EXPECT_EQ(run("click Question.Command6\nclick frmRestore.Command1"),
-              "msgbox: The file default.zrv could not be read (the disk reported an error). Nothing was changed.\n");
-    EXPECT_EQ(run.folder().read("imp.zrv"), mine);
-    EXPECT_FALSE(run.folder().exists("can_be_deleted.zrv"));
-    EXPECT_FALSE(run.folder().exists("imp.zrv.new"));
-}
-
 TEST(UnreadableBank, TheBankCheckAtLoadSaysSoRatherThanNameLevelsAsMissing)
 {
     Session run(test::ladderBank(), test::crlf({"opt2", "chk0", "chk2_1"}));
-    run.start();
-    FaultyFiles files;
-    run.program().bank.setFiles(files);
-    files.failRead("imp.zrv", 1);
+    run.faultyFiles().failRead("imp.zrv", 1);
     EXPECT_EQ(run("click Main.Label1"), "msgbox: The question bank could not be read (the disk reported an error).\n");
     EXPECT_EQ(run.app().find("Game"), nullptr);
 }

@@ -68,13 +68,11 @@ TEST(WorkingCopy, AtStartTheBoardSaysSoAndClosesWithoutAQuestion)
     for (const bool earlierCopy : {false, true})
     for (const Fault& f : kFaults) {
         SCOPED_TRACE(std::string(f.what) + (earlierCopy ? ", a copy left from an earlier game" : ""));
-        Session run(twoALevel(), test::kFast);
+        Session run(twoALevel(), test::kFast, test::Open::Nothing);
         // The copy of an earlier game's last draw, of level 15.
         if (earlierCopy) run.folder().write("q2.zrv", test::crlf({test::record(29, "Level 15 first question", "B", "15")}));
         run.startBoard();
-        FaultyFiles files;
-        run.program().bank.setFiles(files);
-        arm(files, f);
+        arm(run.faultyFiles(), f);
         const std::string said = run("rng 0.5\nclick Game.lblStart");
         EXPECT_EQ(said, expected(f, run));
         EXPECT_EQ(run.app().find("Game"), nullptr);
@@ -86,13 +84,10 @@ TEST(WorkingCopy, LaterTheBoardSaysSoAndThePlayerLeavesWithTheMoneyWon)
 {
     for (const Fault& f : kFaults) {
         SCOPED_TRACE(f.what);
-        Session run(twoALevel(), test::kFast);
-        run.startBoard();
+        Session run(twoALevel(), test::kFast, test::Open::Board);
         run("rng 0.5\nclick Game.lblStart");
         ASSERT_EQ(run.game().lblQuestion.caption(), "Level 1 second question");
-        FaultyFiles files;
-        run.program().bank.setFiles(files);
-        arm(files, f);
+        arm(run.faultyFiles(), f);
         const std::string said = run("rng 0.5\nclick Game.lblB\nclick Game.lblLock");
         EXPECT_EQ(said, expected(f, run));
         Game& g = run.game();
