@@ -6,25 +6,23 @@
 #
 # A line "# play N times: STEP, STEP, ..." (or "# play: ..." for once) is
 # followed by its steps N times over, so that a script climbing the ladder
-# need not spell out every question: "answer L" picks option L and locks it,
-# "ok F" presses the OK of form F, anything else is a driver command. The
-# driver itself skips the line as a comment; its language stays as it is.
+# need not spell out every question: "start" opens the board from the menu
+# and starts a game, "answer L" picks option L and locks it, "ok F" presses
+# the OK of form F, anything else is a driver command. The driver itself
+# skips the line as a comment; its language stays as it is.
 #   cmake -DEXE=... -DSCRIPT=... -DEXPECTED=... -DWORK=... -P run_transcript.cmake
 cmake_policy(VERSION 3.25)
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 get_filename_component(dir "${SCRIPT}" DIRECTORY)
+set(fixture_bank imp.zrv)
+set(fixture_default default.zrv)
+set(fixture_config config.txt)
+set(fixture_settings zarvana.ini)
 file(STRINGS "${SCRIPT}" directives REGEX "^# (bank|config|default|settings): ")
 foreach(line IN LISTS directives)
-  if(line MATCHES "^# bank: (.+)$")
-    configure_file("${dir}/banks/${CMAKE_MATCH_1}" "${WORK}/imp.zrv" COPYONLY)
-  elseif(line MATCHES "^# default: (.+)$")
-    configure_file("${dir}/banks/${CMAKE_MATCH_1}" "${WORK}/default.zrv" COPYONLY)
-  elseif(line MATCHES "^# config: (.+)$")
-    configure_file("${dir}/banks/${CMAKE_MATCH_1}" "${WORK}/config.txt" COPYONLY)
-  elseif(line MATCHES "^# settings: (.+)$")
-    configure_file("${dir}/banks/${CMAKE_MATCH_1}" "${WORK}/zarvana.ini" COPYONLY)
-  endif()
+  string(REGEX MATCH "^# ([a-z]+): (.+)$" line "${line}")
+  configure_file("${dir}/banks/${CMAKE_MATCH_2}" "${WORK}/${fixture_${CMAKE_MATCH_1}}" COPYONLY)
 endforeach()
 
 # Lines as list items: the characters that CMake's lists treat apart are
@@ -45,7 +43,9 @@ foreach(line IN LISTS lines)
     string(REPLACE ", " ";" steps "${CMAKE_MATCH_3}")
     set(block "")
     foreach(step IN LISTS steps)
-      if(step MATCHES "^answer ([A-D])$")
+      if(step STREQUAL "start")
+        string(APPEND block "click Main.Label1\nclick Game.lblStart\n")
+      elseif(step MATCHES "^answer ([A-D])$")
         string(APPEND block "click Game.lbl${CMAKE_MATCH_1}\nclick Game.lblLock\n")
       elseif(step MATCHES "^ok ([A-Za-z0-9]+)$")
         string(APPEND block "click ${CMAKE_MATCH_1}.Command1\n")
