@@ -1,5 +1,7 @@
 #include "driver/script_driver.h"
 
+#include <chrono>
+#include <cstdio>
 #include <istream>
 #include <ostream>
 
@@ -49,6 +51,23 @@ void ScriptDriver::playMusic(const std::string& name)
 void ScriptDriver::say(const std::string& line)
 {
     if (sounds_) out_ << "say: " << line << '\n';
+}
+
+std::string ScriptDriver::localTime()
+{
+    // A fixed morning that the script's clock moves on from, so that a
+    // transcript reads the same on any day.
+    using namespace std::chrono;
+    const sys_seconds at = sys_days{year{2026} / January / 5} + hours{10} + seconds{app_->now() / 1000};
+    const auto day = floor<days>(at);
+    const year_month_day date{day};
+    const hh_mm_ss time{at - day};
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+                  static_cast<int>(time.seconds().count()));
+    return text;
 }
 
 void ScriptDriver::messageBox(const std::string& text, const std::string& title)

@@ -40,6 +40,8 @@ public:
     void playEffect(const std::string& name) override;
     void playMusic(const std::string& name) override;
     void say(const std::string& line) override;
+    // 2026-01-05T10:00:00 when the script starts, moving with its clock.
+    std::string localTime() override;
 
     App& app() { return *app_; }
     Program& program() { return *program_; }

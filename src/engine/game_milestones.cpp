@@ -37,7 +37,7 @@ void Game::wrongVerdict(const std::string& text)
     announceVerdict(false, questionOnScreen());
     p_.app.unload(forms::kMessage2);
     say(forms::kResult, forms::kResultText, text + lblAs.caption() + "/-.");
-    m_.GameOver = true;
+    endGame(GameOutcome::Wrong, lblAs.caption());
     Timer3.setEnabled(false);
     incorrectAnswer();
     Timer4.setEnabled(true);
@@ -107,7 +107,7 @@ void Game::Right10()
     p_.app.unload(forms::kMessage2);
     p_.app.unload(forms::kMessage);
     p_.app.show(forms::kResult);
-    m_.GameOver = true;
+    endGame(GameOutcome::Won, std::to_string(ladder(kTopLevel).prize));
     lblExit.setEnabled(false);
     Timer3.setEnabled(false);
     Timer4.setEnabled(true);

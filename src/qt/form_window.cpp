@@ -556,7 +556,9 @@ void FormWindow::syncView(View& v)
                 if (other->container() == &c && other->kind() == Kind::CommandButton)
                     bottom = std::min(bottom, scaled(other->top(), sy_) - 2);
             const int rim = 5;  // inside the frame's rounded rim
-            it->second->setGeometry(rim, rim, std::max(0, w->width() - 2 * rim), std::max(0, bottom - 2 * rim));
+            // Below the frame's title, where it has one.
+            const int top = c.caption().empty() ? rim : w->fontMetrics().height() + 2;
+            it->second->setGeometry(rim, top, std::max(0, w->width() - 2 * rim), std::max(0, bottom - top - rim));
         }
     }
     if (static_cast<int>(c.visible()) != v.visible) {

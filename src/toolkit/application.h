@@ -115,6 +115,8 @@ public:
     void say(const std::string& line);
     void setVoice(bool on) { voice_ = on; }
     void setVolumes(int music, int effects) { host_.setVolumes(music, effects); }
+    // The player's date and time of day (host.h).
+    std::string localTime() { return host_.localTime(); }
     bool voice() const { return voice_; }
     Random& random() { return random_; }
     double rnd() { return random_.next(); }

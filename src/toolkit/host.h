@@ -3,6 +3,7 @@
 // browser, sound and the host's voice. The Qt front end shows real windows
 // and plays; the script driver prints.
 
+#include <ctime>
 #include <string>
 
 namespace zv {
@@ -24,6 +25,22 @@ public:
     virtual void playMusic(const std::string& name) { (void)name; }
     // A line for the host's voice; a new line cuts the one being spoken.
     virtual void say(const std::string& line) { (void)line; }
+    // The date and time of day where the player is, ISO 8601 without a
+    // zone ("2026-12-06T20:15:03"): the record's dates. The script driver
+    // gives a date of its own that follows its clock.
+    virtual std::string localTime()
+    {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+#ifdef _WIN32
+        localtime_s(&local, &now);
+#else
+        localtime_r(&now, &local);
+#endif
+        char text[32];
+        std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
+        return text;
+    }
     // The player's volumes, 0 to 100, as the Sound dialog saved them.
     virtual void setVolumes(int music, int effects)
     {
