@@ -45,7 +45,7 @@ std::string reason(sqlite3* db, int code)
 {
     switch (code & 0xff) {
     case SQLITE_FULL: return "the disk is full";
-    case SQLITE_READONLY:
+    case SQLITE_READONLY: return "the file or its folder is read-only";
     case SQLITE_CANTOPEN:
     case SQLITE_PERM: return "the folder cannot be written";
     case SQLITE_IOERR: return "the disk reported an error";
@@ -82,11 +82,13 @@ void HistoryDb::close()
     db_ = nullptr;
 }
 
-bool HistoryDb::fail(const char* what)
+bool HistoryDb::fail(const char* what, int code)
 {
-    error_ = std::string(what) + " (" + reason(db_, db_ ? sqlite3_extended_errcode(db_) : SQLITE_ERROR) + ")";
+    error_ = std::string(what) + " (" + reason(db_, code) + ")";
     return false;
 }
+
+bool HistoryDb::fail(const char* what) { return fail(what, db_ ? sqlite3_extended_errcode(db_) : SQLITE_ERROR); }
 
 bool HistoryDb::exec(const char* sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
 
@@ -140,8 +142,12 @@ bool HistoryDb::open()
         }
         // Written ahead: a killed program never leaves the file half
         // written; NORMAL syncs at checkpoints, so a step costs no flush.
-        if (!exec("PRAGMA journal_mode=WAL") || !exec("PRAGMA synchronous=NORMAL") || !createTables()) {
+        if (!exec("PRAGMA journal_mode=WAL") || !exec("PRAGMA synchronous=NORMAL")) {
             fail("history.db cannot be written");
+            close();
+            return false;
+        }
+        if (!createTables()) {
             close();
             return false;
         }
@@ -152,9 +158,10 @@ bool HistoryDb::open()
 
 bool HistoryDb::createTables()
 {
-    if (!exec("BEGIN IMMEDIATE")) return false;
+    if (!exec("BEGIN IMMEDIATE")) return fail("history.db cannot be written");
     // Games that a killed program left in play were left.
     if (!exec(kSchema) || !exec("UPDATE games SET outcome = 'left' WHERE outcome IS NULL") || !exec("COMMIT")) {
+        fail("history.db cannot be written");
         exec("ROLLBACK");
         return false;
     }
@@ -173,7 +180,7 @@ long long HistoryDb::startGame(const std::string& started, int gameType)
 {
     if (!db_) return 0;
     Statement s(db_, "INSERT INTO games (started, game_type) VALUES (?, ?)");
-    if (!s.bind(1, started).bind(2, gameType).run()) return fail("The game could not be recorded"), 0;
+    if (!s.bind(1, started).bind(2, gameType).run()) return fail("The game could not be recorded", s.lastResult()), 0;
     return sqlite3_last_insert_rowid(db_);
 }
 
@@ -183,6 +190,7 @@ long long HistoryDb::questionShown(long long game, int level, int questionNo, co
     if (!db_) return 0;
     if (!exec("BEGIN IMMEDIATE")) return fail("The question could not be recorded"), 0;
     long long row = 0;
+    int code = SQLITE_OK;
     {
         Statement known(db_, "INSERT OR IGNORE INTO questions (text) VALUES (?)");
         Statement id(db_, "SELECT id FROM questions WHERE text = ?");
@@ -195,9 +203,14 @@ long long HistoryDb::questionShown(long long game, int level, int questionNo, co
                 reached.bind(1, level).bind(2, game).run())
                 row = sqlite3_last_insert_rowid(db_);
         }
+        for (const Statement* s : {&known, &id, &add, &reached})
+            if (row == 0 && code == SQLITE_OK && s->lastResult() != SQLITE_DONE && s->lastResult() != SQLITE_ROW &&
+                s->lastResult() != SQLITE_OK)
+                code = s->lastResult();
     }
-    if (row == 0 || !exec("COMMIT")) {
-        fail("The question could not be recorded");
+    if (row != 0 && !exec("COMMIT")) code = sqlite3_extended_errcode(db_);
+    if (row == 0 || code != SQLITE_OK) {
+        fail("The question could not be recorded", code == SQLITE_OK ? SQLITE_ERROR : code);
         exec("ROLLBACK");
         return 0;
     }
@@ -209,7 +222,7 @@ bool HistoryDb::answerLocked(long long answerRow, const std::string& picked, boo
     if (!db_) return false;
     Statement s(db_, "UPDATE answer_rows SET picked = ?, right = ?, seconds = ? WHERE id = ?");
     if (!s.bind(1, picked).bind(2, right ? 1 : 0).bind(3, seconds).bind(4, answerRow).run())
-        return fail("The answer could not be recorded");
+        return fail("The answer could not be recorded", s.lastResult());
     return true;
 }
 
@@ -217,7 +230,7 @@ bool HistoryDb::setLifelines(long long game, const std::string& lifelines)
 {
     if (!db_) return false;
     Statement s(db_, "UPDATE games SET lifelines = ? WHERE id = ?");
-    if (!s.bind(1, lifelines).bind(2, game).run()) return fail("The lifeline could not be recorded");
+    if (!s.bind(1, lifelines).bind(2, game).run()) return fail("The lifeline could not be recorded", s.lastResult());
     return true;
 }
 
@@ -226,7 +239,7 @@ bool HistoryDb::endGame(long long game, const std::string& ended, const std::str
     if (!db_) return false;
     Statement s(db_, "UPDATE games SET ended = ?, outcome = ?, amount_won = ? WHERE id = ?");
     if (!s.bind(1, ended).bind(2, outcome).bind(3, amountWon).bind(4, game).run())
-        return fail("The end of the game could not be recorded");
+        return fail("The end of the game could not be recorded", s.lastResult());
     return true;
 }
 

@@ -68,6 +68,8 @@ public:
 
 private:
     bool exec(const char* sql);
+    // Sets error() from `what` and the result code of the failed call.
+    bool fail(const char* what, int code);
     bool fail(const char* what);
     bool createTables();
     bool healthy();

@@ -34,8 +34,10 @@ public:
         return *this;
     }
     // SQLITE_ROW, SQLITE_DONE or an error code.
-    int step() { return stmt_ ? sqlite3_step(stmt_) : SQLITE_ERROR; }
+    int step() { return rc_ = stmt_ ? sqlite3_step(stmt_) : SQLITE_ERROR; }
     bool run() { return step() == SQLITE_DONE; }
+    // The result of the last step: why it failed, when it did.
+    int lastResult() const { return rc_; }
 
     long long integer(int col) const { return sqlite3_column_int64(stmt_, col); }
     double real(int col) const { return sqlite3_column_double(stmt_, col); }
@@ -54,6 +56,7 @@ public:
 
 private:
     sqlite3_stmt* stmt_ = nullptr;
+    int rc_ = SQLITE_OK;
 };
 
 }  // namespace zv::history

@@ -63,15 +63,16 @@ class Form:
 
 # ---------------------------------------------------------------- main menu
 
-_menu = {"Image1": Box(0, 0, 7200, 2160), "Image2": Box(0, 7080, 7200, 720),
+_menu = {"Image1": Box(0, 0, 7200, 2160), "Image2": Box(0, 7840, 7200, 720),
          # The bare form left of the entries.
-         "background": Box(120, 2400, 960, 4560)}
+         "background": Box(120, 2400, 960, 5320)}
 MENU_ENTRIES = [("Label1", "Play The Game"), ("Label2", "Question Editor"), ("Label5", "Options"),
-                ("Label6", "Rules"), ("Label3", "About the game"), ("Label4", "Exit")]
+                ("Label6", "Rules"), ("Label7", "Statistics"), ("Label3", "About the game"), ("Label4", "Exit")]
 for _i, (_name, _caption) in enumerate(MENU_ENTRIES):
     _menu[_name] = Box(1200, 2400 + 760 * _i, 4800, 600)
-MAIN = Form("Main", "ZRV - Zarvana, a quiz by the Zarvana team", 7200, 7800, _menu)
-PLAY, EDITOR, OPTIONS, RULES, ABOUT, EXIT = "Label1", "Label2", "Label5", "Label6", "Label3", "Label4"
+MAIN = Form("Main", "ZRV - Zarvana, a quiz by the Zarvana team", 7200, 8560, _menu)
+PLAY, EDITOR, OPTIONS, RULES, STATISTICS, ABOUT, EXIT = ("Label1", "Label2", "Label5", "Label6", "Label7", "Label3",
+                                                         "Label4")
 
 # ---------------------------------------------------------------- game board
 
@@ -140,12 +141,33 @@ RULES_WINDOW = Form("Rules", "Rules", 9600, 8880, {
 LINK_AIM = (0.12, 0.5)
 
 _types = Box(240, 180, 4920, 1380)
-OPTIONS_DIALOG = Form("frmOptions", "Options", 5400, 4380, {
+OPTIONS_DIALOG = Form("frmOptions", "Options", 5400, 5400, {
     "Option1": Box(240, 600, 1500, 420).inside(_types),
     "Option2": Box(240 + 1560, 600, 1500, 420).inside(_types),
     "Option3": Box(240 + 2 * 1560, 600, 1500, 420).inside(_types),
-    "Command1": Box(2100, 3720, 1200, 420),
-    "Command2": Box(3480, 3720, 1200, 420),
+    "Check3": Box(240, 380, 4440, 360).inside(Box(240, 3720, 4920, 900)),
+    "Command1": Box(2100, 4740, 1200, 420),
+    "Command2": Box(3480, 4740, 1200, 420),
+})
+
+# ---------------------------------------------------------------- Statistics
+
+STATISTICS_WINDOW = Form("frmStatistics", "Statistics", 13800, 9720, {
+    "lblPlayer": Box(240, 120, 8400, 360),
+    "lblGames": Box(2160, 540, 1920, 300),
+    "lblBest": Box(2160, 840, 1920, 300),
+    "Frame1": Box(240, 1560, 6540, 2640),
+    "Frame2": Box(7020, 1560, 6540, 2640),
+    "Frame3": Box(240, 4320, 6540, 2400),
+    "List1": Box(120, 300, 6300, 1980).inside(Box(7020, 4320, 6540, 2400)),
+    "List2": Box(120, 300, 13080, 1740).inside(Box(240, 6840, 13320, 2160)),
+    "Command1": Box(240, 9120, 1800, 420),
+    "Command2": Box(12360, 9120, 1200, 420),
+})
+PLAYER_DIALOG = Form("frmPlayer", "Your name", 5400, 2280, {
+    "Text1": Box(240, 840, 4920, 360),
+    "Command1": Box(2520, 1440, 1200, 420),
+    "Command2": Box(3960, 1440, 1200, 420),
 })
 
 _sound = Box(240, 180, 4920, 2280)
