@@ -39,7 +39,10 @@ Statistics statistics(const HistoryDb& db)
         }
     }
     {
-        Statement q(h, "SELECT level, count(*), sum(right) FROM answer_rows WHERE seconds IS NOT NULL GROUP BY level");
+        // One pass over the rows: through the level's index every row would be
+        // looked up on its own, several times slower on a long record.
+        Statement q(h, "SELECT level, count(*), sum(right) FROM answer_rows NOT INDEXED "
+                       "WHERE seconds IS NOT NULL GROUP BY level");
         while (q.step() == SQLITE_ROW) {
             const long long level = q.integer(0);
             if (level < 1 || level > 15) continue;
