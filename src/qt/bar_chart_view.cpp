@@ -51,8 +51,10 @@ BarChartView::BarChartView(const Control& frame, QWidget* parent)
         bars->setBarWidth(0.6);
         bars->setLabelsVisible(true);
         bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-        bars->setLabelsFormat(chart_.percent ? "@value%" : "@value");
-        bars->setLabelsPrecision(3);
+        // Many bars stand close: their values go without the sign the axis
+        // title already gives.
+        bars->setLabelsFormat(chart_.percent && chart_.categories.size() <= 8 ? "@value%" : "@value");
+        bars->setLabelsPrecision(12);  // whole numbers in full, never 1.5e+03
         series = bars;
     }
     qchart_->addSeries(series);
@@ -114,7 +116,9 @@ void BarChartView::refresh(double textScale)
     QFont titles("Arial");
     titles.setPointSizeF(8 * textScale);
     titles.setBold(true);
-    set_->setLabelFont(labels);
+    QFont small("Arial");
+    small.setPointSizeF(6.5 * textScale);
+    set_->setLabelFont(chart_.categories.size() > 8 ? small : labels);
     for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(categories_), static_cast<QAbstractAxis*>(values_)}) {
         axis->setLabelsColor(text);
         axis->setLabelsFont(labels);
@@ -124,8 +128,6 @@ void BarChartView::refresh(double textScale)
         axis->setGridLineColor(QColor(text.red(), text.green(), text.blue(), 50));
     }
     // Many categories take the small type, so that each keeps its number.
-    QFont small("Arial");
-    small.setPointSizeF(6.5 * textScale);
     categories_->setLabelsFont(chart_.categories.size() > 8 ? small : titles);
     qchart_->setTitleFont(titles);
     qchart_->setTitleBrush(text);
@@ -134,6 +136,8 @@ void BarChartView::refresh(double textScale)
     const double max = chart_.percent ? 100 : std::max(2.0, std::ceil(top * 1.2 / 2) * 2);
     values_->setRange(0, max);
     values_->setTickCount(3);
+    // Round steps on a count or an amount: 0, 1000, 2000 rather than 0, 901, 1802.
+    if (!chart_.percent) values_->applyNiceNumbers();
     // Rupees up to a crore: whole numbers, never in exponent form.
     values_->setLabelFormat(max >= 100000 ? "%.0f" : "%d");
 }
