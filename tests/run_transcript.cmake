@@ -1,8 +1,8 @@
 # Runs one script-driver transcript: the script's "# bank: FILE",
-# "# default: FILE", "# config: FILE" and "# settings: FILE" lines name
-# fixtures copied into a fresh application folder (as imp.zrv, default.zrv,
-# config.txt, zarvana.ini); the driver's output, followed by "exit: STATUS",
-# must equal the .expected file.
+# "# default: FILE", "# config: FILE", "# settings: FILE" and "# extras: FILE"
+# lines name fixtures copied into a fresh application folder (as imp.zrv,
+# default.zrv, config.txt, zarvana.ini, imp-extras.tsv); the driver's output, followed by "exit: STATUS",
+# must equal the .expected file (ZARVANA_BLESS=1 writes it instead).
 #
 # A line "# play N times: STEP, STEP, ..." (or "# play: ..." for once) is
 # followed by its steps N times over, so that a script climbing the ladder
@@ -14,7 +14,7 @@ cmake_policy(VERSION 3.25)
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 get_filename_component(dir "${SCRIPT}" DIRECTORY)
-file(STRINGS "${SCRIPT}" directives REGEX "^# (bank|config|default|settings): ")
+file(STRINGS "${SCRIPT}" directives REGEX "^# (bank|config|default|settings|extras): ")
 foreach(line IN LISTS directives)
   if(line MATCHES "^# bank: (.+)$")
     configure_file("${dir}/banks/${CMAKE_MATCH_1}" "${WORK}/imp.zrv" COPYONLY)
@@ -24,6 +24,8 @@ foreach(line IN LISTS directives)
     configure_file("${dir}/banks/${CMAKE_MATCH_1}" "${WORK}/config.txt" COPYONLY)
   elseif(line MATCHES "^# settings: (.+)$")
     configure_file("${dir}/banks/${CMAKE_MATCH_1}" "${WORK}/zarvana.ini" COPYONLY)
+  elseif(line MATCHES "^# extras: (.+)$")
+    configure_file("${dir}/banks/${CMAKE_MATCH_1}" "${WORK}/imp-extras.tsv" COPYONLY)
   endif()
 endforeach()
 
@@ -67,6 +69,12 @@ execute_process(COMMAND "${EXE}" --headless --app-dir "${WORK}"
                 INPUT_FILE "${WORK}/commands.txt" OUTPUT_VARIABLE out RESULT_VARIABLE rc)
 string(APPEND out "exit: ${rc}\n")
 file(READ "${EXPECTED}" expected)
+if(NOT out STREQUAL expected AND DEFINED ENV{ZARVANA_BLESS})
+  # ZARVANA_BLESS=1 ctest -R transcript.NAME: the output becomes the
+  # expected one, for a change that alters it on purpose (read the diff).
+  file(WRITE "${EXPECTED}" "${out}")
+  set(expected "${out}")
+endif()
 if(NOT out STREQUAL expected)
   file(WRITE "${WORK}/actual.txt" "${out}")
   execute_process(COMMAND diff -u "${EXPECTED}" "${WORK}/actual.txt")

@@ -201,6 +201,14 @@ private:
     // The game is over: how it ended and the rupees in `amount` (a caption
     // of the prize panel) go to the player's record.
     void endGame(GameOutcome outcome, const std::string& amount);
+    // The explanation kept beside the bank for the question just drawn, and
+    // shown after its verdict until the next pick or Start
+    // (game_explanation.cpp).
+    void rememberExplanation();
+    void explainAnswer();
+    void hideExplanation();
+    std::string explanation_;
+    int explainedLevel_ = 0;
     void announceQuestion();
     void announceLock();
     void announceVerdict(bool right, int level);

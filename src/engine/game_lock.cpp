@@ -97,6 +97,7 @@ void Game::lblLock_Click()
         p_.record->answerLocked(m_.SelectedAnswer);
         FreezeActions();
         announceVerdict(correct, m_.Level);
+        explainAnswer();
         if (!correct) {
             say(forms::kResult, forms::kResultText, "Incorrect answer. You have won Rs. " + lblAs.caption() + "/-");
             lblExit.setEnabled(false);

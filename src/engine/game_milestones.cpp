@@ -23,6 +23,7 @@ void Game::commentary(const char* dialog, const std::string& line, bool append)
 void Game::rightVerdict(const std::string& text, bool append)
 {
     announceVerdict(true, questionOnScreen());
+    explainAnswer();
     const std::string said = append ? caption(forms::kMessage, forms::kMessageText) + text : text;
     say(forms::kMessage, forms::kMessageText, said);
     p_.app.unload(forms::kMessage2);
@@ -35,6 +36,7 @@ void Game::rightVerdict(const std::string& text, bool append)
 void Game::wrongVerdict(const std::string& text)
 {
     announceVerdict(false, questionOnScreen());
+    explainAnswer();
     p_.app.unload(forms::kMessage2);
     say(forms::kResult, forms::kResultText, text + lblAs.caption() + "/-.");
     endGame(GameOutcome::Wrong, lblAs.caption());
@@ -103,6 +105,7 @@ void Game::Right10()
     // The top prize. Closing Message moves the board past question 15.
     setDialogText(forms::kResult, forms::kResultText, "Congratulations you have won Rs. 10000000/- (1 crore).");
     announceVerdict(true, 15);
+    explainAnswer();
     p_.app.say(caption(forms::kResult, forms::kResultText));
     p_.app.unload(forms::kMessage2);
     p_.app.unload(forms::kMessage);

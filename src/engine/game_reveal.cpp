@@ -26,6 +26,7 @@ void Game::Timer2_Timer()
     m_.BlinkState = 1 - m_.BlinkState;
     if (c < 4) return;
     announceVerdict(m_.LockedCorrect, m_.Level);
+    explainAnswer();
 
     if (!m_.LockedCorrect) {
         for (Control* l : {&lblTotal, &lblFor, &lblLock, &lblWith, &lblKya}) l->setVisible(false);

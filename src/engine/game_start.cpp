@@ -118,6 +118,7 @@ void Game::Missing()
 void Game::lblStart_Click()
 {
     p_.record->gameStarted(m_.GameType);
+    hideExplanation();
     m_.Msg3Flag = 0;
     m_.Msg3FromReveal = 0;
     m_.GameOver = false;
@@ -194,6 +195,7 @@ void Game::lblStart_Click()
         return;
     }
     FieldNo = SplitRecord(*line, m_.QuestionRec);
+    rememberExplanation();
     const auto& rec = m_.QuestionRec;
     showQuestion(UnescapeCommas(rec[kQuestion]),
                  {UnescapeCommas(rec[2]), UnescapeCommas(rec[3]), UnescapeCommas(rec[4]), UnescapeCommas(rec[5])},
@@ -258,6 +260,7 @@ void Game::NextQuestion()
         return;
     }
     SplitRecord(*line, m_.QuestionRec);
+    rememberExplanation();
     auto& rec = m_.QuestionRec;
     for (int i = 0; i <= kOptionD; ++i) rec[static_cast<std::size_t>(i)] = m_.UnescapeCommas(rec[static_cast<std::size_t>(i)]);
     showQuestion(rec[kQuestion], {rec[2], rec[3], rec[4], rec[5]}, rec[kAnswer]);

@@ -87,7 +87,10 @@ public:
     bool mouseMove(Form& f);
     bool keyPress(Control& c, int& keyAscii);
     bool closeBox(Form& f);
+    // The player's text in a box: its Change handler runs when it differs.
     bool typeText(Control& c, std::string text);
+    // The player picks row `index` of a list box: its Click handler runs.
+    bool selectItem(Control& list, int index);
     bool choose(Control& option);
     bool check(Control& box, int value);
     // Runs any other step as one event (the program's start, a driver's show).

@@ -1,6 +1,7 @@
 #include "ui/forms.h"
 
 #include "engine/game.h"
+#include "ui/confirm_dialog.h"
 #include "ui/dialogs.h"
 #include "ui/editor_dialogs.h"
 #include "ui/exit_dialog.h"
@@ -43,6 +44,7 @@ void registerForms(Program& p)
     add<frmSound>(p);
     add<frmStatistics>(p);
     add<frmPlayer>(p);
+    add<frmConfirm>(p);
 }
 
 void startProgram(Program& p)
