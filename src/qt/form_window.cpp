@@ -708,8 +708,10 @@ void FormWindow::syncView(View& v)
             // The row the model picked, in view.
             v.listIndex = c.listIndex();
             const QModelIndex row = list->model()->index(v.listIndex, 0);
-            list->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
-            if (row.isValid()) list->scrollTo(row, QAbstractItemView::PositionAtCenter);
+            if (list->currentIndex() != row)
+                list->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
+            // Scrolled only when out of sight: a row under the pointer stays there.
+            if (row.isValid()) list->scrollTo(row, QAbstractItemView::EnsureVisible);
         }
         if (enabledChanged) list->setEnabled(c.enabled());
         break;

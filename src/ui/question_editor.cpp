@@ -88,12 +88,12 @@ Question::Question(Program& p) : Form(p.app, kName), p_(p)
     design::textBox(*this, "txtExplain", {2160, 3660, 9000, 360})
         .setToolTipText("One line the board shows after the verdict: why the answer is right, or a fact around it");
     caption("Label12", {240, 4170, 1800, 300}, "Find");
-    design::textBox(*this, "txtFind", {2160, 4140, 3960, 360})
+    design::textBox(*this, "txtFind", {2160, 4140, 3240, 360})
         .setToolTipText("Shows only the questions whose text or options hold every word typed here, in any case");
-    design::comboBox(*this, "cboLevel", {6240, 4140, 1560, 360});
-    design::button(*this, "cmdSave", {7920, 4110, 1560, 420}, "Save changes")
+    design::comboBox(*this, "cboLevel", {5520, 4140, 1440, 360});
+    design::button(*this, "cmdSave", {7080, 4110, 1920, 420}, "Save changes")
         .setToolTipText("Puts the question picked in the list back as edited, under its own number");
-    design::button(*this, "cmdRemove", {9600, 4110, 1560, 420}, "Delete selected")
+    design::button(*this, "cmdRemove", {9120, 4110, 2040, 420}, "Delete selected")
         .setToolTipText("Deletes the question picked in the list; the questions after it are numbered one less");
     caption("lblStatus", {240, 4620, 10920, 300}, "")->setFontBold(false);
     Control& list = design::listBox(*this, "List1", {240, 5040, 10920, 4320});
@@ -198,8 +198,9 @@ void Question::filterList()
     list.clear();
     shown_.clear();
     list.addItem(kListHeader);
+    const bool everything = words.empty() && level.empty();
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (!matches(entries_[i], words, level)) continue;
+        if (!everything && !matches(entries_[i], words, level)) continue;
         shown_.push_back(i);
         list.addItem(listRow(entries_[i]));
     }
@@ -313,11 +314,15 @@ void Question::cmdSave_Click()
     QuestionRecord rec;
     SplitRecord(line, rec);
     keepExplanation(rec[kQuestion], picked_.question);
-    const std::size_t at = picked_.line;
-    const std::string serial = picked_.serial;
-    ListQuestions();
-    selectLine(at);
-    say("Question " + serial + " saved.");
+    // Only that line changed: the list is not read again (a bank of 100 000
+    // questions would keep the player waiting).
+    for (BankEntry& e : entries_) {
+        if (e.line != picked_.line) continue;
+        e = {e.line, rec[kSerial], rec[kQuestion], {rec[2], rec[3], rec[4], rec[5]}, rec[kAnswer], rec[kDifficulty], line};
+        picked_ = e;
+    }
+    filterList();
+    say("Question " + picked_.serial + " saved.");
 }
 
 void Question::cmdRemove_Click()
