@@ -332,7 +332,7 @@ void Question::cmdRemove_Click()
         return;
     }
     const BankEntry doomed = picked_;
-    frmConfirm::ask(p_, "Delete",
+    frmConfirm::ask(p_, "Delete question",
                     "Delete question " + doomed.serial + ", \"" + UnescapeCommas(doomed.question) +
                         "\"? The questions after it are numbered one less.",
                     [this, doomed] {

@@ -184,7 +184,11 @@ SOUND_DIALOG = Form("frmSound", "Sound", 5400, 3480, {
 _editor = {"Text1": Box(2160, 240, 9000, 360),
            "Combo1": Box(2160, 2550, 1200, 360), "Combo2": Box(6120, 2550, 1200, 360),
            "add1": Box(2160, 3120, 1800, 420), "Command2": Box(8520, 3120, 2640, 420),
-           "List1": Box(240, 3720, 10920, 5640)}
+           "txtExplain": Box(2160, 3660, 9000, 360), "txtFind": Box(2160, 4140, 3240, 360),
+           "cmdSave": Box(7080, 4110, 1920, 420), "cmdRemove": Box(9120, 4110, 2040, 420),
+           "List1": Box(240, 5040, 10920, 4320)}
 for _i in range(4):
     _editor[f"Options({_i})"] = Box(2160, 720 + _i * 450, 9000, 360)
 QUESTION_EDITOR = Form("Question", "Question Editor", 11520, 9720, _editor)
+CONFIRM = Form("frmConfirm", "Delete question", 6600, 2640, {"Command1": Box(2040, 1860, 1200, 420),
+                                                             "Command2": Box(3360, 1860, 1200, 420)})
