@@ -181,7 +181,7 @@ void designGame(Form& f)
 
     // Why the answer is right, shown after the verdict under the dialogs
     // that give it, over the open board.
-    Control& explain = boardLabel(f, "lblExplain", px(140, 244, 620, 50), "");
+    Control& explain = boardLabel(f, "lblExplain", px(140, 300, 620, 60), "");
     explain.setAlignment(Align::Center);
     explain.setTextShadow(true);
     explain.setForeColor(palette::kText);

@@ -59,6 +59,26 @@ class EditorChanges(WindowTest):
         self.assertEqual(self.line(3), edited3, "the first edit was lost")
         self.assertEqual(self.line(7), want, "the second edit was lost")
 
+    def test_an_explanation_typed_in_the_editor_shows_after_the_verdict(self):
+        menu = self.start()
+        self.keys.press("e")
+        editor = self.wait_window(E.title)
+        self.pick(editor, "level 1:")
+        self.replace_text(editor, "txtExplain", "Apples grow on trees")
+        self.click(E, "cmdSave", editor)
+        waiting.until(lambda: (self.folder.path / "imp-extras.tsv").exists(), timeout=3, what="the explanation kept")
+        self.windows.close(editor)
+        self.wait_gone(editor)
+
+        board = self.open_board(menu)
+        self.start_game(board)
+        self.click(layout.GAME, "Img" + banks.correct_letter(1), board)
+        self.lock(board)
+        verdict = self.wait_message()
+        waiting.until(lambda: self.shows_text(self.rect(layout.GAME, "lblExplain", board), "apples grow on trees"),
+                      timeout=5, what="the explanation on the board after the verdict")
+        self.ok(verdict)
+
 
 if __name__ == "__main__":
     unittest.main()
