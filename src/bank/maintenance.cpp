@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bank/level_copy.h"
+#include "bank/question_extras.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -294,6 +295,14 @@ BankResult RestoreDefaultBank(const BankFolder& bank, const StepHook& hook)
         return done;
     }
     step(hook, "renamed the copy");
+    // The explanations go with their banks: the player's are saved beside
+    // can_be_deleted.zrv, the default bank's take their place.
+    const std::string extras = extrasFileOf(bankfile::kBank), defaultExtras = extrasFileOf(bankfile::kDefault);
+    if (bank.exists(extras)) replaceWithCopy(bank, extras, extrasFileOf(bankfile::kBackup), hook);
+    if (bank.exists(defaultExtras))
+        replaceWithCopy(bank, defaultExtras, extras, hook);
+    else
+        bank.remove(extras);
     return {};
 }
 

@@ -89,7 +89,7 @@ BankResult DeleteQuestion(const BankFolder& bank, double number, const StepHook&
 BankResult CommitDelete(const BankFolder& bank, const StepHook& hook = {});
 
 // Replaces the bank by the default bank, keeping the old one in
-// can_be_deleted.zrv. Both banks are read in full before either file is
+// can_be_deleted.zrv; the explanations kept beside each go with it. Both banks are read in full before either file is
 // replaced, so a bank that cannot be read changes nothing. Without
 // default.zrv the bank is saved, then removed, and Missing returned.
 BankResult RestoreDefaultBank(const BankFolder& bank, const StepHook& hook = {});

@@ -345,6 +345,12 @@ void Question::cmdRemove_Click()
                             p_.app.msgBox(bankFailure(done), "Question Validator");
                             return;
                         }
+                        // Its explanation goes with it.
+                        QuestionExtras extras = QuestionExtras::read(p_.bank, bankfile::kBank);
+                        if (extras.find(doomed.question)) {
+                            extras.set(doomed.question, {});
+                            extras.write(p_.bank, bankfile::kBank);
+                        }
                         picked_ = {};
                         clearFields();
                         ListQuestions();
