@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <istream>
+#include <utility>
 #include <ostream>
 
 #include "driver/commands.h"
@@ -33,6 +34,14 @@ bool ScriptDriver::execute(std::string_view line)
     const auto last = line.find_last_not_of(' ');
     if (first != std::string_view::npos && line.substr(first, last - first + 1) == "sounds on") {
         sounds_ = true;
+        return true;
+    }
+    // The answer to the next file chooser: a path, relative to the
+    // application folder unless absolute.
+    if (first != std::string_view::npos && line.substr(first).rfind("file ", 0) == 0) {
+        const std::filesystem::path given(std::string(line.substr(first + 5, last - first - 4)));
+        const std::u8string path = (given.is_absolute() ? given : app_->path() / given).u8string();
+        nextFile_.assign(path.begin(), path.end());
         return true;
     }
     return commands_->execute(line);
@@ -68,6 +77,13 @@ std::string ScriptDriver::localTime()
                   static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
                   static_cast<int>(time.seconds().count()));
     return text;
+}
+
+std::string ScriptDriver::chooseFile(FileChoice kind, const std::string& title, const std::string& suggested)
+{
+    (void)kind, (void)suggested;
+    out_ << "file: " << title << '\n';
+    return std::exchange(nextFile_, std::string());
 }
 
 void ScriptDriver::messageBox(const std::string& text, const std::string& title)

@@ -110,6 +110,10 @@ public:
     // ---- Services
     void msgBox(const std::string& text, const std::string& title = {});
     void openUrl(const std::string& address);
+    std::string chooseFile(FileChoice kind, const std::string& title, const std::string& suggested)
+    {
+        return host_.chooseFile(kind, title, suggested);
+    }
     // Sound (see host.h). The music is announced only when it changes, and
     // the voice speaks only while the player has it on.
     void effect(const std::string& name) { host_.playEffect(name); }

@@ -8,6 +8,9 @@
 
 namespace zv {
 
+// What a file chooser is for: a file to read, or a name to write.
+enum class FileChoice { Open, Save };
+
 class Host {
 public:
     virtual ~Host() = default;
@@ -16,6 +19,14 @@ public:
     virtual void messageBox(const std::string& text, const std::string& title) = 0;
     // Opens a web page (or a local file) in the user's browser.
     virtual void openUrl(const std::string& address) = 0;
+    // The system's file chooser, over the active window; the caller waits.
+    // `suggested` is the name offered first. The path chosen (UTF-8), or
+    // empty when the player cancels.
+    virtual std::string chooseFile(FileChoice kind, const std::string& title, const std::string& suggested)
+    {
+        (void)kind, (void)title, (void)suggested;
+        return {};
+    }
 
     // Sound: the game names the moment, the front end plays it. Nothing
     // here waits or changes the game; a front end without sound ignores it.
