@@ -8,13 +8,6 @@
 #include "bank/level_copy.h"
 #include "bank/question_extras.h"
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
 namespace zv {
 
 namespace {
@@ -31,38 +24,6 @@ std::string trimBlanks(const std::string& s)
     const auto first = s.find_first_not_of(' ');
     if (first == std::string::npos) return {};
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
-// Makes the file's bytes, then the folder's entry, safe on the disk.
-std::error_code flushToDisk(const std::filesystem::path& file)
-{
-#ifdef _WIN32
-    std::FILE* f = openFile(file, "rb+");
-    if (!f) return lastSystemError();
-    const bool ok = _commit(_fileno(f)) == 0;
-    const std::error_code error = ok ? std::error_code() : lastSystemError();
-    std::fclose(f);
-    return error;
-#else
-    int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return lastSystemError();
-    const std::error_code error = fsync(fd) == 0 ? std::error_code() : lastSystemError();
-    close(fd);
-    return error;
-#endif
-}
-
-void flushFolder(const std::filesystem::path& dir)
-{
-#ifndef _WIN32
-    int fd = open(dir.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
-        fsync(fd);
-        close(fd);
-    }
-#else
-    (void)dir;
-#endif
 }
 
 // Renames `from` over `to` in one step (an existing `to` is replaced).
