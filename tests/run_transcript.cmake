@@ -1,7 +1,8 @@
 # Runs one script-driver transcript: the script's "# bank: FILE",
 # "# default: FILE", "# config: FILE", "# settings: FILE" and "# extras: FILE"
 # lines name fixtures copied into a fresh application folder (as imp.zrv,
-# default.zrv, config.txt, zarvana.ini, imp-extras.tsv); the driver's output, followed by "exit: STATUS",
+# default.zrv, config.txt, zarvana.ini, imp-extras.tsv; "# set: FILE" keeps
+# its name, for the driver's "file FILE"); the driver's output, followed by "exit: STATUS",
 # must equal the .expected file (ZARVANA_BLESS=1 writes it instead).
 #
 # A line "# play N times: STEP, STEP, ..." (or "# play: ..." for once) is
@@ -14,7 +15,7 @@ cmake_policy(VERSION 3.25)
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 get_filename_component(dir "${SCRIPT}" DIRECTORY)
-file(STRINGS "${SCRIPT}" directives REGEX "^# (bank|config|default|settings|extras): ")
+file(STRINGS "${SCRIPT}" directives REGEX "^# (bank|config|default|settings|extras|set): ")
 foreach(line IN LISTS directives)
   if(line MATCHES "^# bank: (.+)$")
     configure_file("${dir}/banks/${CMAKE_MATCH_1}" "${WORK}/imp.zrv" COPYONLY)
@@ -26,6 +27,8 @@ foreach(line IN LISTS directives)
     configure_file("${dir}/banks/${CMAKE_MATCH_1}" "${WORK}/zarvana.ini" COPYONLY)
   elseif(line MATCHES "^# extras: (.+)$")
     configure_file("${dir}/banks/${CMAKE_MATCH_1}" "${WORK}/imp-extras.tsv" COPYONLY)
+  elseif(line MATCHES "^# set: (.+)$")
+    configure_file("${dir}/banks/${CMAKE_MATCH_1}" "${WORK}/${CMAKE_MATCH_1}" COPYONLY)
   endif()
 endforeach()
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -252,7 +253,10 @@ std::string QtFrontEnd::chooseFile(FileChoice kind, const std::string& title, co
 {
     sync();
     // Qt's own dialog, the same on every desktop, in the game's dark look.
-    const QString start = QString::fromUtf8(suggested.c_str());
+    // A name alone starts in the player's home folder, not wherever the
+    // program happened to be started from.
+    QString start = QString::fromUtf8(suggested.c_str());
+    if (QDir::isRelativePath(start)) start = QDir::home().filePath(start);
     const auto options = QFileDialog::DontUseNativeDialog;
     const QString chosen =
         kind == FileChoice::Open

@@ -2,6 +2,7 @@
 
 #include "engine/game.h"
 #include "ui/confirm_dialog.h"
+#include "ui/set_dialogs.h"
 #include "ui/dialogs.h"
 #include "ui/editor_dialogs.h"
 #include "ui/exit_dialog.h"
@@ -45,6 +46,8 @@ void registerForms(Program& p)
     add<frmStatistics>(p);
     add<frmPlayer>(p);
     add<frmConfirm>(p);
+    add<frmImport>(p);
+    add<frmExport>(p);
 }
 
 void startProgram(Program& p)

@@ -10,6 +10,7 @@
 #include "engine/palette.h"
 #include "ui/confirm_dialog.h"
 #include "ui/design_kit.h"
+#include "ui/set_dialogs.h"
 
 namespace zv {
 
@@ -95,8 +96,13 @@ Question::Question(Program& p) : Form(p.app, kName), p_(p)
         .setToolTipText("Puts the question picked in the list back as edited, under its own number");
     design::button(*this, "cmdRemove", {9120, 4110, 2040, 420}, "Delete selected")
         .setToolTipText("Deletes the question picked in the list; the questions after it are numbered one less");
-    caption("lblStatus", {240, 4620, 10920, 300}, "")->setFontBold(false);
-    Control& list = design::listBox(*this, "List1", {240, 5040, 10920, 4320});
+    caption("lblStatus", {240, 4680, 6720, 300}, "")->setFontBold(false);
+    // Whole sets in and out (ui/set_dialogs.h).
+    design::button(*this, "cmdImport", {7080, 4620, 1920, 420}, "Import...")
+        .setToolTipText("Brings in questions from a CSV or JSON file or another bank, after a preview");
+    design::button(*this, "cmdExport", {9120, 4620, 2040, 420}, "Export...")
+        .setToolTipText("Writes the bank, or some levels of it, to a CSV or JSON file");
+    Control& list = design::listBox(*this, "List1", {240, 5160, 10920, 4200});
     list.setFontName("Liberation Mono");
     resetLists();
     Control& levels = ctl("cboLevel");
@@ -105,7 +111,7 @@ Question::Question(Program& p) : Form(p.app, kName), p_(p)
     levels.setText(kAllLevels);
 
     // The analyzer: questions per level as a bar chart, level 1 on the left.
-    Control& frame = design::frame(*this, "Frame1", {240, 5040, 10920, 2640}, "");
+    Control& frame = design::frame(*this, "Frame1", {240, 5160, 10920, 2640}, "");
     frame.setBackColor(kPanel);
     frame.setVisible(false);
     auto inFrame = [&frame](Control& c) -> Control& { return design::in(frame, c); };
@@ -152,6 +158,8 @@ Question::Question(Program& p) : Form(p.app, kName), p_(p)
     onClick("List1", [this](int) { List1_Click(); });
     onClick("cmdSave", [this](int) { cmdSave_Click(); });
     onClick("cmdRemove", [this](int) { cmdRemove_Click(); });
+    onClick("cmdImport", [this](int) { cmdImport_Click(); });
+    onClick("cmdExport", [this](int) { cmdExport_Click(); });
     onChange("txtFind", [this](int) { filterList(); });
     onChange("cboLevel", [this](int) { filterList(); });
 }
@@ -445,6 +453,33 @@ void Question::Form_Unload()
 {
     for (auto file : {bankfile::kListMarker, bankfile::kLevelCopy, bankfile::kDrawCopy}) p_.bank.remove(file);
     p_.app.unload(forms::kDelete);
+}
+
+}  // namespace zv
+
+namespace zv {
+
+void Question::cmdImport_Click()
+{
+    const std::string file = p_.app.chooseFile(FileChoice::Open, "Choose a set of questions", "");
+    if (file.empty()) return;
+    frmImport::preview(p_, file, [this](const std::string& status, std::size_t firstNew) { setsDone(status, firstNew); });
+}
+
+void Question::cmdExport_Click()
+{
+    frmExport::ask(p_, [this](const std::string& status, std::size_t firstNew) { setsDone(status, firstNew); });
+}
+
+void Question::setsDone(const std::string& status, std::size_t firstNewLine)
+{
+    if (firstNewLine > 0) {
+        clearFields();
+        ListQuestions();
+        selectLine(firstNewLine);  // the first question that came in, in view
+        if (ctl("Frame1").visible()) Missing2();
+    }
+    say(status);
 }
 
 }  // namespace zv

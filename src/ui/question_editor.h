@@ -40,6 +40,8 @@ public:
     void List1_Click();      // a question picked: its fields to edit
     void cmdSave_Click();    // Save changes
     void cmdRemove_Click();  // Delete selected
+    void cmdImport_Click();  // Import...: a set previewed, then merged or in the bank's place
+    void cmdExport_Click();  // Export...: levels of the bank to a CSV or JSON file
     // The list shown again for what Find holds, the picked question kept.
     void filterList();
 
@@ -54,6 +56,8 @@ private:
     // cleared if it hides it), scrolled into view.
     void selectLine(std::size_t line);
     void say(const std::string& status);
+    // After an import or export: the list read again when the bank changed.
+    void setsDone(const std::string& status, std::size_t firstNewLine);
     // The explanation typed kept for `question` (as the bank stores it).
     void keepExplanation(const std::string& question, const std::string& previous);
     std::vector<BankEntry> entries_;

@@ -187,9 +187,15 @@ _editor = {"Text1": Box(2160, 240, 9000, 360),
            "add1": Box(2160, 3120, 1800, 420), "Command2": Box(8520, 3120, 2640, 420),
            "txtExplain": Box(2160, 3660, 9000, 360), "txtFind": Box(2160, 4140, 3240, 360),
            "cmdSave": Box(7080, 4110, 1920, 420), "cmdRemove": Box(9120, 4110, 2040, 420),
-           "List1": Box(240, 5040, 10920, 4320)}
+           "cmdImport": Box(7080, 4620, 1920, 420), "cmdExport": Box(9120, 4620, 2040, 420),
+           "List1": Box(240, 5160, 10920, 4200)}
 for _i in range(4):
     _editor[f"Options({_i})"] = Box(2160, 720 + _i * 450, 9000, 360)
 QUESTION_EDITOR = Form("Question", "Question Editor", 11520, 9720, _editor)
 CONFIRM = Form("frmConfirm", "Delete question", 6600, 2640, {"Command1": Box(2040, 1860, 1200, 420),
                                                              "Command2": Box(3360, 1860, 1200, 420)})
+IMPORT = Form("frmImport", "Import questions", 9000, 6780, {"Label1": Box(240, 240, 8520, 600),
+                                                          "List1": Box(240, 1860, 8520, 3660),
+                                                          "cmdMerge": Box(2400, 5760, 1440, 420),
+                                                          "cmdReplace": Box(3960, 5760, 1440, 420)})
+EXPORT = Form("frmExport", "Export questions", 6000, 2280, {"cmdExport": Box(1440, 1260, 1560, 420)})
