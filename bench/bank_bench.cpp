@@ -178,6 +178,29 @@ void Add(benchmark::State& state)
     }
 }
 
+// The editor's Save changes on the question in the middle of the bank, as
+// the player waits for it: the question picked in the list, the bank
+// written with it changed and renamed into place, the list read again.
+void EditInTheMiddle(benchmark::State& state)
+{
+    const fs::path dir = fs::temp_directory_path() / "zarvana-bench-edit";
+    fs::create_directories(dir);
+    fs::copy_file(bankOf(state.range(0)) / "imp.zrv", dir / "imp.zrv", fs::copy_options::overwrite_existing);
+    std::ostringstream out;
+    ScriptDriver driver(out, dir);
+    std::istringstream none;
+    driver.run(none);
+    driver.execute("click Main.Label2");
+    const std::string row = std::to_string(state.range(0) / 2);
+    int edits = 0;
+    for (auto _ : state) {
+        driver.execute("select Question.List1 " + row);
+        driver.execute("text Question.Text1 Edited question number " + std::to_string(++edits));
+        driver.execute("click Question.cmdSave");
+    }
+    if (out.str().find("msgbox") != std::string::npos) state.SkipWithError(out.str().c_str());
+}
+
 // Times are the time a player waits (the bank is read ahead on a second
 // thread); CPU times count every thread of the process.
 void sizes(benchmark::internal::Benchmark* b)
@@ -200,6 +223,7 @@ BENCHMARK(ListQuestions)->Apply(sizes);
 BENCHMARK(CountPerLevel)->Apply(sizes);
 BENCHMARK(Delete)->Apply(sizes);
 BENCHMARK(Add)->Apply(sizes);
+BENCHMARK(EditInTheMiddle)->Arg(100'000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 long peakKiB()
 {

@@ -1,20 +1,22 @@
 # The layers' direction in the sources: a folder includes only its own
 # headers and those of the layers below it (toolkit <- bank <- engine <- ui
-# <- driver <- app; qt on top of ui), the core includes no Qt, and the
-# headless program links no Qt library.
+# <- driver <- app; sets on bank, under ui; qt on top of ui), the core
+# includes no Qt, and the headless program links no Qt library.
 #   cmake -DSRC=src -DHEADLESS=zarvana_headless -P layers.cmake
 cmake_policy(VERSION 3.25)
 set(allowed_toolkit toolkit)
 set(allowed_bank bank toolkit)
+set(allowed_sets sets bank toolkit)
 set(allowed_engine engine bank toolkit)
-set(allowed_ui ui engine bank toolkit)
-set(allowed_driver driver ui engine bank toolkit)
-set(allowed_app app driver toolkit qt)
-set(allowed_qt qt ui engine bank toolkit)
+set(allowed_history history bank toolkit)
+set(allowed_ui ui sets history engine bank toolkit)
+set(allowed_driver driver ui sets history engine bank toolkit)
+set(allowed_app app driver sets bank toolkit qt)
+set(allowed_qt qt ui history engine bank toolkit)
 # The sound set's synthesiser stands alone: the build runs it, the game
 # only plays what it rendered.
 set(allowed_sound sound)
-set(core toolkit bank engine ui driver sound)
+set(core toolkit bank sets engine history ui driver sound)
 
 set(faults "")
 file(GLOB_RECURSE sources RELATIVE "${SRC}" "${SRC}/*.h" "${SRC}/*.cpp" "${SRC}/*.in")

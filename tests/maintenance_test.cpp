@@ -130,8 +130,8 @@ TEST(Maintenance, ListAndCountPerLevel)
     BankFolder bank(dir.path());
     auto rows = listRows(bank);
     ASSERT_EQ(rows.size(), 5u);
-    EXPECT_EQ(rows[0], "S. No.   Difficulty   Question");
-    EXPECT_EQ(rows[1], "   12           4           Which, really?");
+    EXPECT_EQ(rows[0], "S. No.   Difficulty   Answer   Question");
+    EXPECT_EQ(rows[1], "   12           4           A           Which, really?");
     EXPECT_TRUE(dir.exists("q.zrv"));
     QuestionRecord rec;
     auto counts = countPerLevel(bank, rec);

@@ -34,7 +34,7 @@ TEST(OddFiles, LfLineEndsAByteOrderMarkBlankLinesAndNoFinalLineEnd)
     // The editor numbers the next question after the last line and lists the
     // first one with its plain number.
     run("close Game\nclick Main.Label2");
-    EXPECT_NE(run("list Question.List1").find("Question.List1(1) =    1           1           First\n"),
+    EXPECT_NE(run("list Question.List1").find("Question.List1(1) =    1           1           A           First\n"),
               std::string::npos);
 }
 

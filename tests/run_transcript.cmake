@@ -1,8 +1,9 @@
 # Runs one script-driver transcript: the script's "# bank: FILE",
-# "# default: FILE", "# config: FILE" and "# settings: FILE" lines name
-# fixtures copied into a fresh application folder (as imp.zrv, default.zrv,
-# config.txt, zarvana.ini); the driver's output, followed by "exit: STATUS",
-# must equal the .expected file.
+# "# default: FILE", "# config: FILE", "# settings: FILE" and "# extras: FILE"
+# lines name fixtures copied into a fresh application folder (as imp.zrv,
+# default.zrv, config.txt, zarvana.ini, imp-extras.tsv; "# set: FILE" keeps
+# its name, for the driver's "file FILE"); the driver's output, followed by "exit: STATUS",
+# must equal the .expected file (ZARVANA_BLESS=1 writes it instead).
 #
 # A line "# play N times: STEP, STEP, ..." (or "# play: ..." for once) is
 # followed by its steps N times over, so that a script climbing the ladder
@@ -19,9 +20,13 @@ set(fixture_bank imp.zrv)
 set(fixture_default default.zrv)
 set(fixture_config config.txt)
 set(fixture_settings zarvana.ini)
-file(STRINGS "${SCRIPT}" directives REGEX "^# (bank|config|default|settings): ")
+set(fixture_extras imp-extras.tsv)
+file(STRINGS "${SCRIPT}" directives REGEX "^# (bank|config|default|settings|extras|set): ")
 foreach(line IN LISTS directives)
   string(REGEX MATCH "^# ([a-z]+): (.+)$" line "${line}")
+  if(CMAKE_MATCH_1 STREQUAL "set")
+    set(fixture_set "${CMAKE_MATCH_2}")  # a set keeps its name
+  endif()
   configure_file("${dir}/banks/${CMAKE_MATCH_2}" "${WORK}/${fixture_${CMAKE_MATCH_1}}" COPYONLY)
 endforeach()
 
@@ -67,6 +72,12 @@ execute_process(COMMAND "${EXE}" --headless --app-dir "${WORK}"
                 INPUT_FILE "${WORK}/commands.txt" OUTPUT_VARIABLE out RESULT_VARIABLE rc)
 string(APPEND out "exit: ${rc}\n")
 file(READ "${EXPECTED}" expected)
+if(NOT out STREQUAL expected AND DEFINED ENV{ZARVANA_BLESS})
+  # ZARVANA_BLESS=1 ctest -R transcript.NAME: the output becomes the
+  # expected one, for a change that alters it on purpose (read the diff).
+  file(WRITE "${EXPECTED}" "${out}")
+  set(expected "${out}")
+endif()
 if(NOT out STREQUAL expected)
   file(WRITE "${WORK}/actual.txt" "${out}")
   execute_process(COMMAND diff -u "${EXPECTED}" "${WORK}/actual.txt")

@@ -39,7 +39,7 @@ TEST(SoundSettings, SavingKeepsTheOtherSections)
     dir.write("zarvana.ini", "[history]\nkeep = 100\n\n[sound]\nmusic = 10\n\n[look]\ntheme = dark\n");
     ASSERT_TRUE(writeSoundSettings(dir.file("zarvana.ini"), {55, 65, true}));
     EXPECT_EQ(dir.read("zarvana.ini"),
-              "[sound]\nmusic = 55\neffects = 65\nvoice = on\n\n[history]\nkeep = 100\n\n[look]\ntheme = dark\n\n");
+              "[history]\nkeep = 100\n\n[sound]\nmusic = 55\neffects = 65\nvoice = on\n\n[look]\ntheme = dark\n\n");
     EXPECT_EQ(readSoundSettings(dir.file("zarvana.ini")), (SoundSettings{55, 65, true}));
     EXPECT_FALSE(dir.exists("zarvana.ini.new"));
 }

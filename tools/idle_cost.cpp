@@ -2,9 +2,13 @@
 // nothing: the share of one core used over 20 seconds of real time. With
 // --editor BANK, how long the Question Editor takes to open on that bank.
 // With --music SOUNDS, the same with the question's music playing from the
-// rendered cues in SOUNDS (a sound device, or a null one, is needed).
+// rendered cues in SOUNDS (a sound device, or a null one, is needed). With
+// --statistics FOLDER, how long the Statistics window takes to open on the
+// record in FOLDER (zarvana_history_bench leaves one of 10 000 games in
+// /tmp/zarvana-bench-history).
 //   zarvana_idle_cost [SECONDS] [--music SOUNDS]
 //   zarvana_idle_cost --editor BANK
+//   zarvana_idle_cost --statistics FOLDER
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -46,6 +50,26 @@ int main(int argc, char** argv)
         QApplication::processEvents();
         std::cout << "editor open on " << fe.app().find("Question")->ctl("List1").items().size() - 1 << " questions in "
                   << clock.elapsed() << " ms\n";
+        return 0;
+    }
+    if (argc > 2 && std::string(argv[1]) == "--statistics") {
+        zv::QtFrontEnd fe(argv[2]);
+        fe.start();
+        zv::Commands commands(fe.app(), fe.program(), std::cerr);
+        for (int run = 0; run < 5; ++run) {
+            QElapsedTimer clock;
+            clock.start();
+            commands.execute("click Main.Label7");
+            commands.execute("click frmPlayer.Command2");
+            fe.afterEvent();
+            fe.windowOf("frmStatistics")->repaint();
+            QApplication::processEvents();
+            std::cout << "statistics open on " << fe.app().find("frmStatistics")->ctl("lblGames").caption()
+                      << " games in " << clock.elapsed() << " ms\n";
+            commands.execute("close frmStatistics");
+            fe.afterEvent();
+            QApplication::processEvents();
+        }
         return 0;
     }
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 20;

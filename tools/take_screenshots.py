@@ -133,6 +133,21 @@ class Photographer:
         self.screen("withdraw")
         s.ok(result)
 
+        # The record of the game just played.
+        s.click(layout.GAME, "lblExit", board)
+        ask = s.wait_window(layout.EXIT_DIALOG.title)
+        s.click(layout.EXIT_DIALOG, "Command1", ask)
+        s.wait_gone(board)
+        s.bring_up(menu)
+        s.click(layout.MAIN, layout.STATISTICS, menu)
+        name = s.wait_window(layout.PLAYER_DIALOG.title)
+        self.window("player-name", name)
+        s.keys.type("Asha")
+        s.keys.press("Return")
+        stats = s.wait_window(layout.STATISTICS_WINDOW.title)
+        waiting.pause(0.5)
+        self.window("statistics", stats)
+
     def open(self, menu, entry, title):
         self.s.bring_up(menu)
         self.s.click(layout.MAIN, entry, menu)

@@ -3,6 +3,13 @@
 #include <cerrno>
 #include <string>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace zv {
 
 std::FILE* openFile(const std::filesystem::path& p, const char* mode)
@@ -34,6 +41,37 @@ std::string plainReason(std::error_code error)
     std::string words = error.message();
     if (!words.empty() && words[0] >= 'A' && words[0] <= 'Z') words[0] = static_cast<char>(words[0] - 'A' + 'a');
     return words;
+}
+
+std::error_code flushToDisk(const std::filesystem::path& file)
+{
+#ifdef _WIN32
+    std::FILE* f = openFile(file, "rb+");
+    if (!f) return lastSystemError();
+    const bool ok = _commit(_fileno(f)) == 0;
+    const std::error_code error = ok ? std::error_code() : lastSystemError();
+    std::fclose(f);
+    return error;
+#else
+    int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return lastSystemError();
+    const std::error_code error = fsync(fd) == 0 ? std::error_code() : lastSystemError();
+    close(fd);
+    return error;
+#endif
+}
+
+void flushFolder(const std::filesystem::path& dir)
+{
+#ifndef _WIN32
+    int fd = open(dir.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+#else
+    (void)dir;
+#endif
 }
 
 namespace {

@@ -53,6 +53,13 @@ std::FILE* openFile(const std::filesystem::path& file, const char* mode);
 // disk is full", "permission denied", or else the system's own words.
 std::string plainReason(std::error_code error);
 
+// Makes a file's bytes safe on the disk, before it replaces another by a
+// rename: a rename of a file still in the system's cache can survive a power
+// cut that its bytes do not.
+std::error_code flushToDisk(const std::filesystem::path& file);
+// Makes a folder's entries (a rename just done) safe on the disk.
+void flushFolder(const std::filesystem::path& dir);
+
 // The error the C library reported last, never "no error": a failure it did
 // not explain is an input/output error.
 std::error_code lastSystemError();

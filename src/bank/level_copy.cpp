@@ -115,6 +115,16 @@ std::optional<std::string> readLine(const BankFolder& bank, std::string_view fil
     return std::nullopt;
 }
 
+std::vector<std::string> readLines(const BankFolder& bank, std::string_view file, std::error_code* error)
+{
+    std::vector<std::string> lines;
+    LineReader in(bank, file);
+    std::string_view line;
+    while (in.next(line)) lines.emplace_back(line);
+    if (error) *error = in.error();
+    return lines;
+}
+
 std::size_t countLines(const BankFolder& bank, std::string_view file)
 {
     LineReader in(bank, file);

@@ -60,6 +60,10 @@ LevelTally tallyLevels(const BankFolder& bank, std::string_view copy, QuestionRe
 std::optional<std::string> readLine(const BankFolder& bank, std::string_view file, std::size_t n,
                                     std::error_code* error = nullptr);
 
+// Every line of a working copy; `error` says why when it could not be read
+// to its end.
+std::vector<std::string> readLines(const BankFolder& bank, std::string_view file, std::error_code* error);
+
 // Counts the lines of a file (0 for a missing one).
 std::size_t countLines(const BankFolder& bank, std::string_view file);
 

@@ -6,13 +6,7 @@
 #include <vector>
 
 #include "bank/level_copy.h"
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
+#include "bank/question_extras.h"
 
 namespace zv {
 
@@ -30,38 +24,6 @@ std::string trimBlanks(const std::string& s)
     const auto first = s.find_first_not_of(' ');
     if (first == std::string::npos) return {};
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
-// Makes the file's bytes, then the folder's entry, safe on the disk.
-std::error_code flushToDisk(const std::filesystem::path& file)
-{
-#ifdef _WIN32
-    std::FILE* f = openFile(file, "rb+");
-    if (!f) return lastSystemError();
-    const bool ok = _commit(_fileno(f)) == 0;
-    const std::error_code error = ok ? std::error_code() : lastSystemError();
-    std::fclose(f);
-    return error;
-#else
-    int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return lastSystemError();
-    const std::error_code error = fsync(fd) == 0 ? std::error_code() : lastSystemError();
-    close(fd);
-    return error;
-#endif
-}
-
-void flushFolder(const std::filesystem::path& dir)
-{
-#ifndef _WIN32
-    int fd = open(dir.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
-        fsync(fd);
-        close(fd);
-    }
-#else
-    (void)dir;
-#endif
 }
 
 // Renames `from` over `to` in one step (an existing `to` is replaced).
@@ -102,26 +64,94 @@ BankResult copyToTemp(const BankFolder& bank, std::string_view from, std::string
 
 }  // namespace
 
-std::vector<std::string> listRows(const BankFolder& bank, BankResult* outcome)
+std::vector<BankEntry> listEntries(const BankFolder& bank, BankResult* outcome)
 {
     bank.ensureExists(bankfile::kListMarker);
     bank.ensureExists(bankfile::kBank);
-    std::vector<std::string> rows{kListHeader};
+    std::vector<BankEntry> entries;
     QuestionRecord rec;
     LineReader in(bank, bankfile::kBank);
     std::string_view line;
-    const std::string gap(11, ' ');
     while (in.next(line)) {
         if (lineProblem(line) != LineProblem::None) continue;
         SplitRecord(line, rec);
-        rows.push_back("   " + rec[kSerial] + gap + rec[kDifficulty] + gap + UnescapeCommas(rec[kQuestion]));
+        entries.push_back({in.lineNumber(), rec[kSerial], rec[kQuestion], {rec[2], rec[3], rec[4], rec[5]},
+                           rec[kAnswer], rec[kDifficulty], std::string(line)});
     }
     if (in.error()) {
         if (outcome) *outcome = BankResult::failed(Fault::Read, bankfile::kBank, in.error());
         return {};
     }
     if (outcome) *outcome = {};
+    return entries;
+}
+
+std::string listRow(const BankEntry& e)
+{
+    const std::string gap(11, ' ');
+    return "   " + e.serial + gap + e.level + gap + e.answer + gap + UnescapeCommas(e.question);
+}
+
+std::vector<std::string> listRows(const BankFolder& bank, BankResult* outcome)
+{
+    BankResult read;
+    const std::vector<BankEntry> entries = listEntries(bank, &read);
+    if (outcome) *outcome = read;
+    if (!read) return {};
+    std::vector<std::string> rows{kListHeader};
+    rows.reserve(entries.size() + 1);
+    for (const BankEntry& e : entries) rows.push_back(listRow(e));
     return rows;
+}
+
+std::string questionLine(const std::string& serial, const std::string& question,
+                         const std::array<std::string, 4>& options, const std::string& answer, const std::string& level)
+{
+    std::string line = serial + "," + EscapeCommas(trimBlanks(question));
+    for (const auto& o : options) line += "," + EscapeCommas(trimBlanks(o));
+    return line + "," + answer + "," + level;
+}
+
+BankResult EditQuestion(const BankFolder& bank, std::size_t number, std::string_view expected,
+                        const std::string& replacement, const StepHook& hook)
+{
+    const std::string temp = std::string(bankfile::kBank) + ".new";
+    bool found = false;
+    {
+        LineReader in(bank, bankfile::kBank);
+        if (in.error()) return BankResult::failed(Fault::Read, bankfile::kBank, in.error());
+        LineWriter out(bank, temp, LineWriter::Mode::Truncate);
+        std::string_view line;
+        while (in.next(line)) {
+            if (in.lineNumber() == number && line == expected) {
+                found = true;
+                out.write(replacement);
+            } else {
+                out.write(line);
+            }
+        }
+        if (in.error() || !found) {
+            out.close();
+            bank.remove(temp);
+            return in.error() ? BankResult::failed(Fault::Read, bankfile::kBank, in.error())
+                              : BankResult::failed(Fault::Missing, bankfile::kBank);
+        }
+        if (!out.close()) {
+            bank.remove(temp);
+            return BankResult::failed(Fault::Write, temp, out.error());
+        }
+    }
+    step(hook, "wrote the edited bank");
+    if (const std::error_code e = flushToDisk(bank.file(temp))) {
+        bank.remove(temp);
+        return BankResult::failed(Fault::Write, temp, e);
+    }
+    if (const std::error_code e = renameOver(bank, temp, bankfile::kBank)) {
+        bank.remove(temp);
+        return BankResult::failed(Fault::Write, bankfile::kBank, e);
+    }
+    step(hook, "renamed the edited bank");
+    return {};
 }
 
 std::array<int, 15> countPerLevel(const BankFolder& bank, QuestionRecord& rec, BankResult* outcome)
@@ -226,6 +256,14 @@ BankResult RestoreDefaultBank(const BankFolder& bank, const StepHook& hook)
         return done;
     }
     step(hook, "renamed the copy");
+    // The explanations go with their banks: the player's are saved beside
+    // can_be_deleted.zrv, the default bank's take their place.
+    const std::string extras = extrasFileOf(bankfile::kBank), defaultExtras = extrasFileOf(bankfile::kDefault);
+    if (bank.exists(extras)) replaceWithCopy(bank, extras, extrasFileOf(bankfile::kBackup), hook);
+    if (bank.exists(defaultExtras))
+        replaceWithCopy(bank, defaultExtras, extras, hook);
+    else
+        bank.remove(extras);
     return {};
 }
 
@@ -249,10 +287,7 @@ std::string AddQuestion(const BankFolder& bank, const std::string& question, con
         lines = in.lineNumber();
         lastEnded = in.lastLineEnded();
     }
-    std::string line = std::to_string(lines + 1);
-    line += "," + EscapeCommas(trimBlanks(question));
-    for (const auto& o : options) line += "," + EscapeCommas(trimBlanks(o));
-    line += "," + answer + "," + level;
+    const std::string line = questionLine(std::to_string(lines + 1), question, options, answer, level);
     const bool unfinished = !bank.isEmpty(bankfile::kBank) && !lastEnded;
     std::error_code ec;
     const auto sizeBefore = std::filesystem::file_size(bank.file(bankfile::kBank), ec);

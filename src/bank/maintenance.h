@@ -25,7 +25,7 @@
 namespace zv {
 
 // The first row of the editor's list.
-inline constexpr const char* kListHeader = "S. No.   Difficulty   Question";
+inline constexpr const char* kListHeader = "S. No.   Difficulty   Answer   Question";
 
 // How an operation on the bank's files ended.
 struct BankResult {
@@ -46,11 +46,27 @@ struct BankResult {
     explicit operator bool() const { return fault == Fault::None; }
 };
 
-// The rows of the editor's list: the header, then one row per question:
-// three blanks, the S. No., eleven blanks, the difficulty, eleven blanks and
-// the question with its commas shown. Makes sure q.zrv and imp.zrv exist.
-// Lines that are not questions are left out, as every reader leaves them.
-// No rows at all when the bank cannot be read.
+// A question of the bank as the editor lists it: the line it is on (from 1)
+// and its fields as stored (commas as ";").
+struct BankEntry {
+    std::size_t line = 0;
+    std::string serial, question;
+    std::array<std::string, 4> options;
+    std::string answer, level;
+    std::string raw;  // the line as the bank holds it
+};
+
+// Every question of the bank, in its order. Makes sure q.zrv and imp.zrv
+// exist. Lines that are not questions are left out, as every reader leaves
+// them. Nothing when the bank cannot be read (`outcome` says why).
+std::vector<BankEntry> listEntries(const BankFolder& bank, BankResult* outcome = nullptr);
+
+// A row of the editor's list: three blanks, the S. No., eleven blanks, the
+// difficulty, eleven blanks, the answer, eleven blanks and the question with
+// its commas shown.
+std::string listRow(const BankEntry& entry);
+
+// The rows of the editor's list: the header, then a row per question.
 std::vector<std::string> listRows(const BankFolder& bank, BankResult* outcome = nullptr);
 
 // How many questions each level 1 to 15 has (index 0 is level 1). Leaves
@@ -73,7 +89,7 @@ BankResult DeleteQuestion(const BankFolder& bank, double number, const StepHook&
 BankResult CommitDelete(const BankFolder& bank, const StepHook& hook = {});
 
 // Replaces the bank by the default bank, keeping the old one in
-// can_be_deleted.zrv. Both banks are read in full before either file is
+// can_be_deleted.zrv; the explanations kept beside each go with it. Both banks are read in full before either file is
 // replaced, so a bank that cannot be read changes nothing. Without
 // default.zrv the bank is saved, then removed, and Missing returned.
 BankResult RestoreDefaultBank(const BankFolder& bank, const StepHook& hook = {});
@@ -84,6 +100,20 @@ BankResult RestoreDefaultBank(const BankFolder& bank, const StepHook& hook = {})
 // the bank could not be read to number the question, or not be written.
 std::string AddQuestion(const BankFolder& bank, const std::string& question, const std::array<std::string, 4>& options,
                         const std::string& answer, const std::string& level, BankResult* outcome = nullptr);
+
+// The question on line `line` (from 1) replaced by `replacement`, in place:
+// its number and every other line as they were. The bank is written in
+// full beside itself, flushed and renamed over imp.zrv, as a delete is. The
+// line must still read `expected` (the bank may have changed since it was
+// listed): Missing when it does not, and nothing is written.
+BankResult EditQuestion(const BankFolder& bank, std::size_t line, std::string_view expected,
+                        const std::string& replacement, const StepHook& hook = {});
+
+// A question's line: its number and the texts as typed (trimmed; commas
+// stored as ";"), the letter and the level as chosen.
+std::string questionLine(const std::string& serial, const std::string& question,
+                         const std::array<std::string, 4>& options, const std::string& answer,
+                         const std::string& level);
 
 // Copies a file to another name in the same folder through a flushed
 // temporary file and one rename, so that `to` is always whole.

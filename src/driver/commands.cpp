@@ -91,7 +91,7 @@ bool Commands::execute(std::string_view line)
             app_.run([&] { app_.show(t.form); });
             return true;
         }
-        if ((cmd == "click" || cmd == "move" || cmd == "key" || cmd == "text" || cmd == "choose" ||
+        if ((cmd == "click" || cmd == "move" || cmd == "key" || cmd == "text" || cmd == "choose" || cmd == "select" ||
              cmd == "check" || cmd == "close") &&
             w.size() >= 2) {
             Target t;
@@ -100,7 +100,8 @@ bool Commands::execute(std::string_view line)
             std::string_view rest;
             std::size_t at = line.find(w[1]) + w[1].size();
             if (at < line.size()) rest = line.substr(at + 1);
-            if (cmd != "text" && words(rest).size() != (cmd == "key" || cmd == "check" ? 1u : 0u)) return error();
+            if (cmd != "text" && words(rest).size() != (cmd == "key" || cmd == "check" || cmd == "select" ? 1u : 0u))
+                return error();
             if (!userEvent(cmd, t, rest)) return error();
             return true;
         }
@@ -204,10 +205,15 @@ bool Commands::userEvent(std::string_view cmd, const Target& t, std::string_view
                 text += static_cast<char>(code);
             }
             c->setText(text);
+            c->form().fireChange(*c);
         }
     } else if (cmd == "text") {
         if (c->kind() != Kind::TextBox && c->kind() != Kind::ComboBox) return false;
         done = app_.typeText(*c, std::string(rest));
+    } else if (cmd == "select") {
+        int row = 0;
+        if (c->kind() != Kind::ListBox || !parseNumber(words(rest)[0], row)) return false;
+        done = app_.selectItem(*c, row);
     } else if (cmd == "choose") {
         if (c->kind() != Kind::OptionButton) return false;
         done = app_.choose(*c);

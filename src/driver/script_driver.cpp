@@ -1,6 +1,9 @@
 #include "driver/script_driver.h"
 
+#include <chrono>
+#include <cstdio>
 #include <istream>
+#include <utility>
 #include <ostream>
 
 #include "driver/commands.h"
@@ -33,6 +36,14 @@ bool ScriptDriver::execute(std::string_view line)
         sounds_ = true;
         return true;
     }
+    // The answer to the next file chooser: a path, relative to the
+    // application folder unless absolute.
+    if (first != std::string_view::npos && line.substr(first).rfind("file ", 0) == 0) {
+        const std::filesystem::path given(std::string(line.substr(first + 5, last - first - 4)));
+        const std::u8string path = (given.is_absolute() ? given : app_->path() / given).u8string();
+        nextFile_.assign(path.begin(), path.end());
+        return true;
+    }
     return commands_->execute(line);
 }
 
@@ -49,6 +60,30 @@ void ScriptDriver::playMusic(const std::string& name)
 void ScriptDriver::say(const std::string& line)
 {
     if (sounds_) out_ << "say: " << line << '\n';
+}
+
+std::string ScriptDriver::localTime()
+{
+    // A fixed morning that the script's clock moves on from, so that a
+    // transcript reads the same on any day.
+    using namespace std::chrono;
+    const sys_seconds at = sys_days{year{2026} / January / 5} + hours{10} + seconds{app_->now() / 1000};
+    const auto day = floor<days>(at);
+    const year_month_day date{day};
+    const hh_mm_ss time{at - day};
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+                  static_cast<int>(time.seconds().count()));
+    return text;
+}
+
+std::string ScriptDriver::chooseFile(FileChoice kind, const std::string& title, const std::string& suggested)
+{
+    (void)kind, (void)suggested;
+    out_ << "file: " << title << '\n';
+    return std::exchange(nextFile_, std::string());
 }
 
 void ScriptDriver::messageBox(const std::string& text, const std::string& title)

@@ -40,6 +40,11 @@ public:
     void playEffect(const std::string& name) override;
     void playMusic(const std::string& name) override;
     void say(const std::string& line) override;
+    // 2026-01-05T10:00:00 when the script starts, moving with its clock.
+    std::string localTime() override;
+    // Prints "file: TITLE" and answers with the path that `file PATH` gave
+    // last, once (nothing given: cancelled).
+    std::string chooseFile(FileChoice kind, const std::string& title, const std::string& suggested) override;
 
     App& app() { return *app_; }
     Program& program() { return *program_; }
@@ -51,6 +56,7 @@ private:
     std::unique_ptr<Commands> commands_;
     bool started_ = false;
     bool sounds_ = false;
+    std::string nextFile_;
 };
 
 }  // namespace zv

@@ -21,9 +21,15 @@ inline constexpr const char* kDelete = "Delete";
 inline constexpr const char* kRestore = "frmRestore";
 inline constexpr const char* kRules = "Rules";
 inline constexpr const char* kAbout = "About";
+inline constexpr const char* kStatistics = "frmStatistics";  // the player's record
+inline constexpr const char* kPlayer = "frmPlayer";          // the player's name, asked once
+inline constexpr const char* kConfirm = "frmConfirm";        // a question answered Yes or No
+inline constexpr const char* kImport = "frmImport";          // a question set previewed, then imported
+inline constexpr const char* kExport = "frmExport";          // levels of the bank written out as a set
 
-inline constexpr std::array kAll{kMain,    kGame,    kExit,   kMessage,  kMessage2, kMessage3, kResult,
-                                 kOptions, kEditor, kDelete, kRestore, kRules,    kAbout};
+inline constexpr std::array kAll{kMain,   kGame,  kExit,     kMessage, kMessage2,   kMessage3, kResult, kOptions,
+                                 kEditor, kDelete, kRestore, kRules,   kAbout,      kStatistics, kPlayer,
+                                 kConfirm, kImport, kExport};
 
 // The text of Message, Message2 and Message3, the text of Result, and the OK
 // button all four have.

@@ -195,6 +195,20 @@ private:
     // The drawn line of the working copy, unless `fault` already says the
     // copy is not to be read; a failed read is put into `fault`.
     std::optional<std::string> readDrawnLine(float pick, std::string& fault);
+    // The line of the working copy that the random number `r` draws among
+    // `count`, fresh questions first.
+    float drawnLine(int level, int count, double r);
+    // The game is over: how it ended and the rupees in `amount` (a caption
+    // of the prize panel) go to the player's record.
+    void endGame(GameOutcome outcome, const std::string& amount);
+    // The explanation kept beside the bank for the question just drawn, and
+    // shown after its verdict until the next pick or Start
+    // (game_explanation.cpp).
+    void rememberExplanation();
+    void explainAnswer();
+    void hideExplanation();
+    std::string explanation_;
+    int explainedLevel_ = 0;
     void announceQuestion();
     void announceLock();
     void announceVerdict(bool right, int level);

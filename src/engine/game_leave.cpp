@@ -19,7 +19,7 @@ void Game::lblWith_Click()
             break;
         }
 
-    m_.GameOver = true;
+    endGame(GameOutcome::Withdrew, lblTotal.caption());
     Frame1.setVisible(false);
 
     // The player takes home the prize of the last question won.
@@ -43,8 +43,16 @@ void Game::lblExit_Click()
     p_.app.show(forms::kExit);
 }
 
+void Game::endGame(GameOutcome outcome, const std::string& amount)
+{
+    m_.GameOver = true;
+    const auto rupees = numberValue(amount);
+    p_.record->gameEnded(outcome, rupees ? static_cast<long long>(*rupees) : 0);
+}
+
 void Game::Form_Unload()
 {
+    p_.record->boardClosed();
     // Back in the menu, its theme again.
     p_.app.music(sound::kMenuTheme);
     for (const char* dialog : {forms::kMessage, forms::kMessage2, forms::kMessage3, forms::kResult, forms::kAbout})

@@ -26,6 +26,7 @@ int Game::correctIndex() const
 void Game::Image9_Click()
 {
     p_.app.effect(sound::kFiftyFifty);
+    p_.record->lifelineUsed("fifty");
     Image9.copyPicture(Image4);
     Image9.setEnabled(false);
     // The correct option stays with one wrong option, each wrong one as
@@ -118,6 +119,7 @@ void Game::Max1Max2()
 void Game::Image11_Click()
 {
     p_.app.effect(sound::kAudiencePoll);
+    p_.record->lifelineUsed("poll");
     Image11.copyPicture(Image8);
     Image11.setEnabled(false);
     m_.WasAudienceEnabled = false;
@@ -145,6 +147,7 @@ void Game::Image10_Click()
     // The phone rings, and the clock ticks under the call until the
     // friend's answer is put away.
     p_.app.effect(sound::kPhoneRing);
+    p_.record->lifelineUsed("phone");
     p_.app.music(sound::kPhoneClock);
     Image10.copyPicture(Image7);
     Image10.setEnabled(false);
@@ -175,6 +178,7 @@ void Game::lblKya_Click() { Frame2.setVisible(true); }
 void Game::Command1_Click()
 {
     p_.app.effect(sound::kAdvice);
+    p_.record->lifelineUsed("advice");
     m_.Msg3Flag = 1;
     if (--kTimes == 0) {
         // The third advice of the question is given; there is no fourth.

@@ -58,6 +58,7 @@ void Game::lblLock_Click()
         }
         kTimes = 3;
         m_.KyaAllowed = true;
+        p_.record->answerLocked(m_.SelectedAnswer);
         announceLock();
         FreezeActions();
         DisableOtherOptions();
@@ -67,6 +68,7 @@ void Game::lblLock_Click()
         return;
 
     case 2:  // "ZRV like": the suspense starts even without a pick
+        p_.record->answerLocked(picked ? m_.SelectedAnswer : std::string());
         m_.SuspenseTicks = 0;
         Timer3.setEnabled(true);
         Generate();
@@ -92,12 +94,14 @@ void Game::lblLock_Click()
         }
         kTimes = 3;
         m_.KyaAllowed = true;
+        p_.record->answerLocked(m_.SelectedAnswer);
         FreezeActions();
         announceVerdict(correct, m_.Level);
+        explainAnswer();
         if (!correct) {
             say(forms::kResult, forms::kResultText, "Incorrect answer. You have won Rs. " + lblAs.caption() + "/-");
             lblExit.setEnabled(false);
-            m_.GameOver = true;
+            endGame(GameOutcome::Wrong, lblAs.caption());
             ClearAnswerPictures();
             if (Control* right = optionPicture(lblCorrect.caption())) right->copyPicture(ImgGreen);
             CloseBoardAfterWrongAnswer();
@@ -105,7 +109,7 @@ void Game::lblLock_Click()
             if (m_.Level == 15) {
                 setDialogText(forms::kResult, forms::kResultText, "Congratulations, you have won 1 Crore Rupees.");
                 p_.app.say(caption(forms::kResult, forms::kResultText));
-                m_.GameOver = true;
+                endGame(GameOutcome::Won, std::to_string(ladder(kTopLevel).prize));
                 lblExit.setEnabled(false);
                 p_.app.show(forms::kResult);
                 for (Control* c : {&lblFor, &lblLock, &lblWith, &lblAs, &lblKya, &lblTotal, &lblQNo, &Label2, &Label3,

@@ -23,6 +23,7 @@ void Game::commentary(const char* dialog, const std::string& line, bool append)
 void Game::rightVerdict(const std::string& text, bool append)
 {
     announceVerdict(true, questionOnScreen());
+    explainAnswer();
     const std::string said = append ? caption(forms::kMessage, forms::kMessageText) + text : text;
     say(forms::kMessage, forms::kMessageText, said);
     p_.app.unload(forms::kMessage2);
@@ -35,9 +36,10 @@ void Game::rightVerdict(const std::string& text, bool append)
 void Game::wrongVerdict(const std::string& text)
 {
     announceVerdict(false, questionOnScreen());
+    explainAnswer();
     p_.app.unload(forms::kMessage2);
     say(forms::kResult, forms::kResultText, text + lblAs.caption() + "/-.");
-    m_.GameOver = true;
+    endGame(GameOutcome::Wrong, lblAs.caption());
     Timer3.setEnabled(false);
     incorrectAnswer();
     Timer4.setEnabled(true);
@@ -103,11 +105,12 @@ void Game::Right10()
     // The top prize. Closing Message moves the board past question 15.
     setDialogText(forms::kResult, forms::kResultText, "Congratulations you have won Rs. 10000000/- (1 crore).");
     announceVerdict(true, 15);
+    explainAnswer();
     p_.app.say(caption(forms::kResult, forms::kResultText));
     p_.app.unload(forms::kMessage2);
     p_.app.unload(forms::kMessage);
     p_.app.show(forms::kResult);
-    m_.GameOver = true;
+    endGame(GameOutcome::Won, std::to_string(ladder(kTopLevel).prize));
     lblExit.setEnabled(false);
     Timer3.setEnabled(false);
     Timer4.setEnabled(true);

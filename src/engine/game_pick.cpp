@@ -8,6 +8,7 @@ namespace zv {
 void Game::Pick(const std::string& letter, bool startFlicker)
 {
     m_.SelectedAnswer = letter;
+    hideExplanation();
     // "ZRV like" marks a pick in orange, the other game types in yellow.
     Control& marked = m_.GameType == 2 ? ImgOrange : ImgYellow;
     for (int i = 0; i < 4; ++i) option(i).copyPicture(letter[0] == 'A' + i ? marked : ImgBlack);

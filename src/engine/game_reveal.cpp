@@ -26,12 +26,13 @@ void Game::Timer2_Timer()
     m_.BlinkState = 1 - m_.BlinkState;
     if (c < 4) return;
     announceVerdict(m_.LockedCorrect, m_.Level);
+    explainAnswer();
 
     if (!m_.LockedCorrect) {
         for (Control* l : {&lblTotal, &lblFor, &lblLock, &lblWith, &lblKya}) l->setVisible(false);
         ColourLadderAfterWrongAnswer();
         say(forms::kResult, forms::kResultText, "The answer is Incorrect. You have won Rs. " + lblAs.caption() + "/-");
-        m_.GameOver = true;
+        endGame(GameOutcome::Wrong, lblAs.caption());
         for (Control* l : {&lblAs, &lblQNo, &Label2, &Label3, &Label4, &Label5}) l->setVisible(false);
         if (Control* right = optionPicture(lblCorrect.caption())) right->copyPicture(ImgGreen);
     } else {
@@ -44,7 +45,7 @@ void Game::Timer2_Timer()
             say(forms::kResult, forms::kResultText, "Congratulations!!! You have won 1 CRORE rupees");
             lblExit.setEnabled(false);
             Timer2.setEnabled(false);
-            m_.GameOver = true;
+            endGame(GameOutcome::Won, std::to_string(ladder(kTopLevel).prize));
             for (Control* l : {&lblFor, &lblLock, &lblWith, &lblAs, &lblKya, &lblTotal, &lblQNo, &Label2, &Label3,
                                &Label4, &Label5})
                 l->setVisible(false);

@@ -117,6 +117,8 @@ void Game::Missing()
 
 void Game::lblStart_Click()
 {
+    p_.record->gameStarted(m_.GameType);
+    hideExplanation();
     m_.Msg3Flag = 0;
     m_.Msg3FromReveal = 0;
     m_.GameOver = false;
@@ -174,8 +176,9 @@ void Game::lblStart_Click()
         return;
     }
     QCount = copy.count;
-    PickNo = pickOf(QCount, p_.app.rnd());
+    const double r = p_.app.rnd();
     std::string fault = copyFault(p_.bank, copy);
+    PickNo = fault.empty() ? drawnLine(1, QCount, r) : pickOf(QCount, r);
     if (fault.empty() && p_.bank.isEmpty(bankfile::kDrawCopy)) {
         setDialogText(forms::kMessage3, forms::kMessageText, "No question(s) present for this level");
         p_.app.show(forms::kMessage3);
@@ -192,11 +195,33 @@ void Game::lblStart_Click()
         return;
     }
     FieldNo = SplitRecord(*line, m_.QuestionRec);
+    rememberExplanation();
     const auto& rec = m_.QuestionRec;
     showQuestion(UnescapeCommas(rec[kQuestion]),
                  {UnescapeCommas(rec[2]), UnescapeCommas(rec[3]), UnescapeCommas(rec[4]), UnescapeCommas(rec[5])},
                  UnescapeCommas(rec[kAnswer]));
     reportSkippedLines(copy.skipped);
+}
+
+float Game::drawnLine(int level, int count, double r)
+{
+    // Fresh questions first: the player's record may leave fewer of the
+    // level's questions to draw from; the one random number picks among
+    // those as it would among all.
+    if (count <= 0 || !p_.record->remembersLevel(level)) return pickOf(count, r);
+    std::error_code error;
+    const std::vector<std::string> lines = readLines(p_.bank, bankfile::kDrawCopy, &error);
+    if (error || lines.size() != static_cast<std::size_t>(count)) return pickOf(count, r);
+    std::vector<std::string> questions;
+    QuestionRecord rec;
+    for (const std::string& line : lines) {
+        SplitRecord(line, rec);
+        questions.push_back(m_.UnescapeCommas(rec[kQuestion]));
+    }
+    const std::vector<std::size_t> drawable = p_.record->drawable(level, questions);
+    if (drawable.empty() || drawable.size() == questions.size()) return pickOf(count, r);
+    const auto pick = static_cast<std::size_t>(pickOf(static_cast<int>(drawable.size()), r));
+    return static_cast<float>(drawable[pick - 1] + 1);
 }
 
 std::optional<std::string> Game::readDrawnLine(float pick, std::string& fault)
@@ -218,8 +243,9 @@ void Game::NextQuestion()
     ++m_.Level;
     LevelCopy copy =
         copyLevel(p_.bank, bankfile::kDrawCopy, m_.Level, LevelMatch::Number, m_.QuestionRec, RecLine);
-    const float pick = pickOf(copy.count, p_.app.rnd());
+    const double r = p_.app.rnd();
     std::string fault = copyFault(p_.bank, copy);
+    const float pick = fault.empty() ? drawnLine(m_.Level, copy.count, r) : pickOf(copy.count, r);
     if (fault.empty() && p_.bank.isEmpty(bankfile::kDrawCopy))
         fault = "No question(s) present for the level : " + std::to_string(m_.Level);
     std::optional<std::string> line = readDrawnLine(pick, fault);
@@ -234,6 +260,7 @@ void Game::NextQuestion()
         return;
     }
     SplitRecord(*line, m_.QuestionRec);
+    rememberExplanation();
     auto& rec = m_.QuestionRec;
     for (int i = 0; i <= kOptionD; ++i) rec[static_cast<std::size_t>(i)] = m_.UnescapeCommas(rec[static_cast<std::size_t>(i)]);
     showQuestion(rec[kQuestion], {rec[2], rec[3], rec[4], rec[5]}, rec[kAnswer]);
@@ -247,7 +274,10 @@ void Game::showQuestion(const std::string& question, const std::array<std::strin
     lblQuestion.setCaption(question);
     for (std::size_t i = 0; i < 4; ++i) lblAnswer[i]->setCaption(options[i]);
     lblCorrect.setCaption(correct);
-    if (!question.empty()) announceQuestion();
+    if (question.empty()) return;
+    announceQuestion();
+    const auto serial = numberValue(m_.QuestionRec[kSerial]);
+    p_.record->questionShown(m_.Level, serial ? static_cast<int>(*serial) : 0, question, correct);
 }
 
 void Game::reportSkippedLines(const std::vector<std::size_t>& lines)

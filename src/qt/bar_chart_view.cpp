@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsLayout>
+#include <QLineSeries>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -39,13 +40,23 @@ BarChartView::BarChartView(const Control& frame, QWidget* parent)
     : QWidget(parent), frame_(frame), chart_(*frame.barChart()), view_(new QChartView(this)), qchart_(new QChart),
       set_(new QBarSet(QString())), categories_(new QBarCategoryAxis), values_(new QValueAxis)
 {
-    auto* series = new QBarSeries;
-    series->append(set_);
-    series->setBarWidth(0.6);
-    series->setLabelsVisible(true);
-    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    series->setLabelsFormat(chart_.percent ? "@value%" : "@value");
-    series->setLabelsPrecision(3);
+    QAbstractSeries* series = nullptr;
+    if (chart_.line) {
+        line_ = new QLineSeries;
+        line_->setPointsVisible(true);
+        series = line_;
+    } else {
+        auto* bars = new QBarSeries;
+        bars->append(set_);
+        bars->setBarWidth(0.6);
+        bars->setLabelsVisible(true);
+        bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+        // Many bars stand close: their values go without the sign the axis
+        // title already gives.
+        bars->setLabelsFormat(chart_.percent && chart_.categories.size() <= 8 ? "@value%" : "@value");
+        bars->setLabelsPrecision(12);  // whole numbers in full, never 1.5e+03
+        series = bars;
+    }
     qchart_->addSeries(series);
     for (const std::string& c : chart_.categories) categories_->append(QString::fromStdString(c));
     if (!chart_.categoryTitle.empty()) categories_->setTitleText(QString::fromStdString(chart_.categoryTitle));
@@ -87,6 +98,17 @@ void BarChartView::refresh(double textScale)
     set_->remove(0, set_->count());
     for (double v : values) set_->append(v);
     if (chart_.barColour) set_->setColor(qcolor(chart_.barColour->backColor()));
+    if (line_) {
+        // Only the values given: a course of three games is three points.
+        QList<QPointF> points;
+        for (std::size_t i = 0; i < chart_.valueLabels.size(); ++i)
+            if (!chart_.valueLabels[i]->caption().empty()) points.append(QPointF(static_cast<double>(i), values[i]));
+        line_->replace(points);
+        QPen pen(chart_.barColour ? qcolor(chart_.barColour->backColor()) : text);
+        pen.setWidthF(2 * textScale);
+        line_->setPen(pen);
+        line_->setColor(pen.color());
+    }
     set_->setBorderColor(text);
     set_->setLabelColor(text);
     QFont labels("Arial");
@@ -94,7 +116,9 @@ void BarChartView::refresh(double textScale)
     QFont titles("Arial");
     titles.setPointSizeF(8 * textScale);
     titles.setBold(true);
-    set_->setLabelFont(labels);
+    QFont small("Arial");
+    small.setPointSizeF(6.5 * textScale);
+    set_->setLabelFont(chart_.categories.size() > 8 ? small : labels);
     for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(categories_), static_cast<QAbstractAxis*>(values_)}) {
         axis->setLabelsColor(text);
         axis->setLabelsFont(labels);
@@ -103,7 +127,8 @@ void BarChartView::refresh(double textScale)
         axis->setLinePenColor(text);
         axis->setGridLineColor(QColor(text.red(), text.green(), text.blue(), 50));
     }
-    categories_->setLabelsFont(titles);
+    // Many categories take the small type, so that each keeps its number.
+    categories_->setLabelsFont(chart_.categories.size() > 8 ? small : titles);
     qchart_->setTitleFont(titles);
     qchart_->setTitleBrush(text);
     // Room above the highest bar for its value; a share never passes 100.
@@ -111,6 +136,10 @@ void BarChartView::refresh(double textScale)
     const double max = chart_.percent ? 100 : std::max(2.0, std::ceil(top * 1.2 / 2) * 2);
     values_->setRange(0, max);
     values_->setTickCount(3);
+    // Round steps on a count or an amount: 0, 1000, 2000 rather than 0, 901, 1802.
+    if (!chart_.percent) values_->applyNiceNumbers();
+    // Rupees up to a crore: whole numbers, never in exponent form.
+    values_->setLabelFormat(max >= 100000 ? "%.0f" : "%d");
 }
 
 }  // namespace zv

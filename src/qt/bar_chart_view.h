@@ -1,6 +1,7 @@
 #pragma once
 // A frame of the model drawn as a bar chart with Qt Charts: the audience
-// poll and the Question Analyzer's questions per level. Bars stand on their
+// poll, the Question Analyzer's questions per level, the Statistics
+// window's charts (one of them a line). Bars stand on their
 // axis, heights in proportion to the values, the value over each bar and
 // the category centred under it.
 
@@ -10,6 +11,7 @@
 
 QT_BEGIN_NAMESPACE
 class QBarSet;
+class QLineSeries;
 class QBarCategoryAxis;
 class QChart;
 class QChartView;
@@ -33,6 +35,7 @@ private:
     QChartView* view_;
     QChart* qchart_;
     QBarSet* set_;
+    QLineSeries* line_ = nullptr;  // a chart of a course drawn as a line
     QBarCategoryAxis* categories_;
     QValueAxis* values_;
     std::vector<double> shown_;

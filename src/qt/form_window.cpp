@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QAbstractListModel>
+#include <QItemSelectionModel>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
@@ -293,6 +294,21 @@ QWidget* FormWindow::makeWidget(Control& c, QWidget* parent)
         auto* list = new QListView(parent);
         list->setUniformItemSizes(true);
         list->setModel(new ItemsModel(c, list));
+        // A row picked by the pointer or the arrow keys is the player's
+        // choice; one the model selects (synced below) is not.
+        connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [this, &c](const QModelIndex& now) {
+                    if (syncing_ || !now.isValid() || now.row() == c.listIndex()) return;
+                    app_.selectItem(c, now.row());
+                    afterEvent_();
+                });
+        // A click on the row already picked picks it again (its fields were
+        // cleared, say, after an Add).
+        connect(list, &QAbstractItemView::clicked, this, [this, &c](const QModelIndex& at) {
+            if (!at.isValid() || at.row() != c.listIndex()) return;
+            app_.selectItem(c, at.row());
+            afterEvent_();
+        });
         return list;
     }
     case Kind::Timer: return nullptr;
@@ -556,7 +572,9 @@ void FormWindow::syncView(View& v)
                 if (other->container() == &c && other->kind() == Kind::CommandButton)
                     bottom = std::min(bottom, scaled(other->top(), sy_) - 2);
             const int rim = 5;  // inside the frame's rounded rim
-            it->second->setGeometry(rim, rim, std::max(0, w->width() - 2 * rim), std::max(0, bottom - 2 * rim));
+            // Below the frame's title, where it has one.
+            const int top = c.caption().empty() ? rim : w->fontMetrics().height() + 2;
+            it->second->setGeometry(rim, top, std::max(0, w->width() - 2 * rim), std::max(0, bottom - top - rim));
         }
     }
     if (static_cast<int>(c.visible()) != v.visible) {
@@ -684,6 +702,16 @@ void FormWindow::syncView(View& v)
         if (c.itemsVersion() != v.items) {
             v.items = c.itemsVersion();
             static_cast<ItemsModel*>(list->model())->reset();
+            v.listIndex = -2;
+        }
+        if (c.listIndex() != v.listIndex) {
+            // The row the model picked, in view.
+            v.listIndex = c.listIndex();
+            const QModelIndex row = list->model()->index(v.listIndex, 0);
+            if (list->currentIndex() != row)
+                list->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
+            // Scrolled only when out of sight: a row under the pointer stays there.
+            if (row.isValid()) list->scrollTo(row, QAbstractItemView::EnsureVisible);
         }
         if (enabledChanged) list->setEnabled(c.enabled());
         break;

@@ -2,6 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -245,6 +247,25 @@ void QtFrontEnd::messageBox(const std::string& text, const std::string& title)
     sync();
     seams_.showMessage(QApplication::activeWindow(), QString::fromUtf8(title.empty() ? "Zarvana" : title.c_str()),
                        QString::fromUtf8(text.c_str()));
+}
+
+std::string QtFrontEnd::chooseFile(FileChoice kind, const std::string& title, const std::string& suggested)
+{
+    sync();
+    // Qt's own dialog, the same on every desktop, in the game's dark look.
+    // A name alone starts in the player's home folder, not wherever the
+    // program happened to be started from.
+    QString start = QString::fromUtf8(suggested.c_str());
+    if (QDir::isRelativePath(start)) start = QDir::home().filePath(start);
+    const auto options = QFileDialog::DontUseNativeDialog;
+    const QString chosen =
+        kind == FileChoice::Open
+            ? QFileDialog::getOpenFileName(QApplication::activeWindow(), QString::fromUtf8(title.c_str()), start,
+                                           "Question sets (*.csv *.json *.zrv);;All files (*)", nullptr, options)
+            : QFileDialog::getSaveFileName(QApplication::activeWindow(), QString::fromUtf8(title.c_str()), start,
+                                           "Spreadsheet, CSV (*.csv);;JSON (*.json)", nullptr, options);
+    const QByteArray bytes = chosen.toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 void QtFrontEnd::openUrl(const std::string& address)

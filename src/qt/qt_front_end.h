@@ -32,6 +32,7 @@ public:
 
     void messageBox(const std::string& text, const std::string& title) override;
     void openUrl(const std::string& address) override;
+    std::string chooseFile(FileChoice kind, const std::string& title, const std::string& suggested) override;
     void playEffect(const std::string& name) override;
     void playMusic(const std::string& name) override;
     void say(const std::string& line) override;

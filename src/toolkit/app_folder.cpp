@@ -56,8 +56,14 @@ fs::path chooseAppFolder(const fs::path& programDir, const fs::path& userData)
     // First start: the player's bank begins as the installed one. The
     // default bank stays as installed, for the editor's restore; the help
     // page follows the installed game.
-    if (!fs::exists(userData / "imp.zrv", ec)) fs::copy_file(source / "imp.zrv", userData / "imp.zrv", ec);
+    // The explanations kept beside each bank go with it.
+    if (!fs::exists(userData / "imp.zrv", ec)) {
+        fs::copy_file(source / "imp.zrv", userData / "imp.zrv", ec);
+        fs::copy_file(source / "imp-extras.tsv", userData / "imp-extras.tsv", ec);
+    }
     fs::copy_file(source / "default.zrv", userData / "default.zrv", fs::copy_options::overwrite_existing, ec);
+    fs::copy_file(source / "default-extras.tsv", userData / "default-extras.tsv", fs::copy_options::overwrite_existing,
+                  ec);
     fs::copy_file(source / "help.html", userData / "help.html", fs::copy_options::overwrite_existing, ec);
     return userData;
 }

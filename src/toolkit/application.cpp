@@ -204,7 +204,18 @@ bool App::typeText(Control& c, std::string text)
 {
     if (!canReceive(c)) return false;
     Dispatch d(*this);
+    const bool changed = c.text() != text;
     c.setText(std::move(text));
+    if (changed) c.form().fireChange(c);
+    return true;
+}
+
+bool App::selectItem(Control& list, int index)
+{
+    if (!canReceive(list) || index < 0 || static_cast<std::size_t>(index) >= list.items().size()) return false;
+    Dispatch d(*this);
+    list.setListIndex(index);
+    list.form().fireClick(list);
     return true;
 }
 

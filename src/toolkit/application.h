@@ -87,7 +87,10 @@ public:
     bool mouseMove(Form& f);
     bool keyPress(Control& c, int& keyAscii);
     bool closeBox(Form& f);
+    // The player's text in a box: its Change handler runs when it differs.
     bool typeText(Control& c, std::string text);
+    // The player picks row `index` of a list box: its Click handler runs.
+    bool selectItem(Control& list, int index);
     bool choose(Control& option);
     bool check(Control& box, int value);
     // Runs any other step as one event (the program's start, a driver's show).
@@ -107,6 +110,10 @@ public:
     // ---- Services
     void msgBox(const std::string& text, const std::string& title = {});
     void openUrl(const std::string& address);
+    std::string chooseFile(FileChoice kind, const std::string& title, const std::string& suggested)
+    {
+        return host_.chooseFile(kind, title, suggested);
+    }
     // Sound (see host.h). The music is announced only when it changes, and
     // the voice speaks only while the player has it on.
     void effect(const std::string& name) { host_.playEffect(name); }
@@ -115,6 +122,8 @@ public:
     void say(const std::string& line);
     void setVoice(bool on) { voice_ = on; }
     void setVolumes(int music, int effects) { host_.setVolumes(music, effects); }
+    // The player's date and time of day (host.h).
+    std::string localTime() { return host_.localTime(); }
     bool voice() const { return voice_; }
     Random& random() { return random_; }
     double rnd() { return random_.next(); }

@@ -60,7 +60,8 @@ enum class Align { Left, Center, Right };
 
 class Control;
 
-// A frame that a front end with a chart library draws as a bar chart: one
+// A frame that a front end with a chart library draws as a bar chart (or a
+// line): one
 // bar a category, its value the number in the caption of its value label
 // (an empty caption is no bar). The frame's own bars, lines and labels are
 // the chart's, drawn by hand where there is no chart library; only the
@@ -73,6 +74,8 @@ struct BarChart {
     std::string categoryTitle, valueTitle;
     // Values are shares of 100 (an audience's votes): the axis runs to 100.
     bool percent = false;
+    // The values joined by a line (a course over time) rather than bars.
+    bool line = false;
 };
 
 class Control {

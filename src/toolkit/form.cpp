@@ -86,6 +86,17 @@ void Form::onTimer(std::string timer, std::function<void()> h)
     timer_[std::move(timer)] = std::move(h);
 }
 
+void Form::onChange(std::string control, Handler h)
+{
+    requireControl(control, false);
+    change_[std::move(control)] = std::move(h);
+}
+
+void Form::fireChange(Control& c)
+{
+    if (auto it = change_.find(c.name()); it != change_.end()) it->second(c.index());
+}
+
 void Form::fireClick(Control& c)
 {
     if (auto it = click_.find(c.name()); it != click_.end()) it->second(c.index());

@@ -106,8 +106,11 @@ public:
     void onMouseMove(std::string control, Handler h);
     void onKeyPress(std::string control, KeyHandler h);
     void onTimer(std::string timer, std::function<void()> h);
+    // A text box's or combo box's text changed by the player.
+    void onChange(std::string control, Handler h);
 
     void fireClick(Control& c);
+    void fireChange(Control& c);
     void fireMouseMove(Control& c);
     void fireKeyPress(Control& c, int& keyAscii);
     void fireTimer(Control& timer);
@@ -152,6 +155,7 @@ private:
     void requireControl(const std::string& control, bool timer) const;
 
     std::map<std::string, Handler, std::less<>> click_;
+    std::map<std::string, Handler, std::less<>> change_;
     std::map<std::string, Handler, std::less<>> move_;
     std::map<std::string, KeyHandler, std::less<>> key_;
     std::map<std::string, std::function<void()>, std::less<>> timer_;

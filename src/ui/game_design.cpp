@@ -179,6 +179,14 @@ void designGame(Form& f)
     Control& correct = boardLabel(f, "lblCorrect", px(0, 0, 30, 20), "");
     correct.setVisible(false);
 
+    // Why the answer is right, shown after the verdict under the dialogs
+    // that give it, over the open board.
+    Control& explain = boardLabel(f, "lblExplain", px(140, 300, 620, 60), "");
+    explain.setAlignment(Align::Center);
+    explain.setTextShadow(true);
+    explain.setForeColor(palette::kText);
+    explain.setVisible(false);
+
     // The emblem.
     growingImage(f, "Image12");
 

@@ -4,6 +4,8 @@
 #include "engine/palette.h"
 #include "engine/sounds.h"
 #include "ui/design_kit.h"
+#include "ui/game_settings.h"
+#include "ui/ini_file.h"
 
 namespace zv {
 
@@ -17,14 +19,16 @@ Main::Main(Program& p) : Form(p.app, kName), p_(p)
     setStyle(WindowStyle::Main);
     setBackColor(palette::kBlack);
     setWidth(7200);
-    setHeight(7800);
+    // One entry taller than the six it had: Statistics came after Rules.
+    setHeight(7800 + 760);
 
     design::image(*this, "Image1", {0, 0, 7200, 2160});
-    design::image(*this, "Image2", {0, 7080, 7200, 720});
+    design::image(*this, "Image2", {0, 7080 + 760, 7200, 720});
     // The menu, top to bottom.
     struct Entry { const char* name; const char* caption; };
     const Entry entries[] = {{"Label1", "Play The Game"}, {"Label2", "Question Editor"}, {"Label5", "Options"},
-                             {"Label6", "Rules"},         {"Label3", "About the game"},  {"Label4", "Exit"}};
+                             {"Label6", "Rules"},         {"Label7", "Statistics"},      {"Label3", "About the game"},
+                             {"Label4", "Exit"}};
     int top = 2400;
     for (const Entry& e : entries) {
         Control& l = design::label(*this, e.name, {1200, top, 4800, 600}, e.caption);
@@ -36,7 +40,8 @@ Main::Main(Program& p) : Form(p.app, kName), p_(p)
     }
     // Keys: the first letter of each entry, and Ctrl+Q to quit.
     const std::pair<const char*, const char*> keys[] = {{"Label1", "P"}, {"Label2", "E"}, {"Label5", "O"},
-                                                        {"Label6", "R"}, {"Label3", "A"}, {"Label4", "Ctrl+Q"}};
+                                                        {"Label6", "R"}, {"Label7", "T"}, {"Label3", "A"},
+                                                        {"Label4", "Ctrl+Q"}};
     for (auto [name, key] : keys) {
         ctl(name).setShortcut(key);
         ctl(name).setToolTipText(std::string("Key ") + key);
@@ -49,6 +54,7 @@ Main::Main(Program& p) : Form(p.app, kName), p_(p)
     vars_.add("HoverExitMenu", HoverExitMenu);
     vars_.add("HoverOptions", HoverOptions);
     vars_.add("HoverRules", HoverRules);
+    vars_.add("HoverStatistics", HoverStatistics);
 
     onMouseMove("Image2", [this](int) { clearHover(); });
     onMouseMove("Label1", [this](int) { HoverPlay = true; });
@@ -57,12 +63,14 @@ Main::Main(Program& p) : Form(p.app, kName), p_(p)
     onMouseMove("Label4", [this](int) { HoverExitMenu = true; });
     onMouseMove("Label5", [this](int) { HoverOptions = true; });
     onMouseMove("Label6", [this](int) { HoverRules = true; });
+    onMouseMove("Label7", [this](int) { HoverStatistics = true; });
     onClick("Label1", [this](int) { Label1_Click(); });
     onClick("Label2", [this](int) { Label2_Click(); });
     onClick("Label3", [this](int) { Label3_Click(); });
     onClick("Label4", [this](int) { Label4_Click(); });
     onClick("Label5", [this](int) { Label5_Click(); });
     onClick("Label6", [this](int) { Label6_Click(); });
+    onClick("Label7", [this](int) { Label7_Click(); });
     onTimer("Timer1", [this] { Timer1_Timer(); });
 }
 
@@ -79,7 +87,7 @@ void Main::Form_Load()
 
 void Main::clearHover()
 {
-    HoverPlay = HoverEditor = HoverAbout = HoverExitMenu = HoverOptions = HoverRules = false;
+    HoverPlay = HoverEditor = HoverAbout = HoverExitMenu = HoverOptions = HoverRules = HoverStatistics = false;
 }
 
 void Main::Form_MouseMove() { clearHover(); }
@@ -97,7 +105,8 @@ void Main::Timer1_Timer()
 {
     const std::pair<const char*, bool> labels[] = {{"Label1", HoverPlay},    {"Label2", HoverEditor},
                                                    {"Label3", HoverAbout},   {"Label4", HoverExitMenu},
-                                                   {"Label5", HoverOptions}, {"Label6", HoverRules}};
+                                                   {"Label5", HoverOptions}, {"Label6", HoverRules},
+                                                   {"Label7", HoverStatistics}};
     for (auto [name, hover] : labels) {
         ctl(name).setForeColor(hover ? p_.app.randomColor() : kRest);
     }
@@ -149,6 +158,19 @@ void Main::Label6_Click()
     ctl("Label6").setForeColor(kRest);
 }
 
+void Main::Label7_Click()
+{
+    HoverStatistics = false;
+    ctl("Label7").setForeColor(kRest);
+    if (!p_.app.isRegistered(forms::kStatistics)) return;
+    // The player's name is asked for the first time the record is opened.
+    if (!readGameSettings(p_.app.path() / kSettingsFile).playerName && p_.app.isRegistered(forms::kPlayer)) {
+        p_.app.showModal(forms::kPlayer, [this] { p_.app.show(forms::kStatistics); });
+        return;
+    }
+    p_.app.show(forms::kStatistics);
+}
+
 void Main::removeWorkingCopies()
 {
     for (auto file : {bankfile::kDrawCopy, bankfile::kListMarker, bankfile::kLevelCopy}) p_.bank.remove(file);
@@ -162,7 +184,7 @@ void Main::Label4_Click()
     removeWorkingCopies();
     for (const char* form : {forms::kOptions, forms::kMain, forms::kAbout, forms::kDelete, forms::kRestore,
                              forms::kGame, forms::kMessage, forms::kMessage2, forms::kMessage3, forms::kEditor,
-                             forms::kResult, forms::kRules, forms::kExit})
+                             forms::kResult, forms::kRules, forms::kExit, forms::kStatistics, forms::kPlayer})
         p_.app.unload(form);
     // Closing a window may write a working copy again: a "ZRV like" verdict
     // waiting in Message moves the game on when Message closes, and draws the

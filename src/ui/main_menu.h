@@ -24,9 +24,10 @@ public:
     void Label4_Click();  // Exit
     void Label5_Click();  // Options
     void Label6_Click();  // Rules
+    void Label7_Click();  // Statistics
 
     bool HoverPlay = false, HoverEditor = false, HoverAbout = false, HoverExitMenu = false, HoverOptions = false;
-    bool HoverRules = false;
+    bool HoverRules = false, HoverStatistics = false;
 
 private:
     void clearHover();

@@ -3,6 +3,9 @@
 #include "bank/bank_folder.h"
 #include "engine/palette.h"
 #include "ui/design_kit.h"
+#include "ui/game_settings.h"
+#include "ui/history_recorder.h"
+#include "ui/ini_file.h"
 
 namespace zv {
 
@@ -18,7 +21,8 @@ frmOptions::frmOptions(Program& p) : Form(p.app, kName), p_(p)
     setStyle(WindowStyle::Dialog);
     setBackColor(palette::kBlack);
     setWidth(5400);
-    setHeight(4380);
+    // The described three frames, and below them the player's record.
+    setHeight(4380 + 1020);
 
     const Color panel = RGB(24, 24, 24);
     const Color text = palette::kText;
@@ -37,17 +41,23 @@ frmOptions::frmOptions(Program& p) : Form(p.app, kName), p_(p)
     Control& game = design::frame(*this, "Frame1", {240, 2700, 4920, 900}, "Game Option");
     design::in(game, design::checkBox(*this, "Check2", {240, 380, 4440, 360},
                                       "\"Kya Lagta Hai\" Option to be present."));
-    for (Control* c : {&type, &startup, &game}) {
+    Control& record = design::frame(*this, "Frame4", {240, 3720, 4920, 900}, "Your record");
+    Control& fresh = design::in(record, design::checkBox(*this, "Check3", {240, 380, 4440, 360},
+                                                         "Fresh questions first"));
+    fresh.setToolTipText("Each question is drawn from those of its level you have not been asked yet in your "
+                         "recorded games; once you have met them all, from those you met longest ago. Kept in "
+                         "zarvana.ini.");
+    for (Control* c : {&type, &startup, &game, &record}) {
         c->setForeColor(palette::kOrange);
         c->setBackColor(panel);
     }
-    for (Control* c : {&fast, &ctl("Check2")}) {
+    for (Control* c : {&fast, &ctl("Check2"), &fresh}) {
         c->setForeColor(text);
         c->setBackColor(panel);
     }
-    design::button(*this, "Command1", {2100, 3720, 1200, 420}, "OK").setDefault(true);
+    design::button(*this, "Command1", {2100, 3720 + 1020, 1200, 420}, "OK").setDefault(true);
     // Beside OK: the sound settings, kept apart from config.txt.
-    design::button(*this, "Command2", {3480, 3720, 1200, 420}, "Sound...").setToolTipText(
+    design::button(*this, "Command2", {3480, 3720 + 1020, 1200, 420}, "Sound...").setToolTipText(
         "Music and effects volumes, and the host's voice");
 
     // The design-time choices are the defaults.
@@ -71,6 +81,8 @@ void frmOptions::applyDefaults()
 
 void frmOptions::Form_Load()
 {
+    // The record's part lives in zarvana.ini, not config.txt.
+    ctl("Check3").setValue(readGameSettings(p_.app.path() / kSettingsFile).freshQuestions ? 1 : 0);
     Module1& m = p_.m;
     LineReader in(p_.bank, kFile);
     if (!in.isOpen()) {
@@ -131,6 +143,13 @@ void frmOptions::Command1_Click()
     out.write(ctl("Check1").value() ? "chk1" : "chk0");
     out.write(ctl("Check2").value() ? "chk2_1" : "chk2_0");
     out.close();
+    const bool fresh = ctl("Check3").value() != 0;
+    if (fresh != readGameSettings(p_.app.path() / kSettingsFile).freshQuestions &&
+        !writeFreshQuestions(p_.app.path() / kSettingsFile, fresh))
+        p_.app.msgBox("The setting \"Fresh questions first\" could not be saved (is the disk full, or the folder "
+                      "read-only?). It applies until the game ends.",
+                      "Options");
+    if (auto* recorder = dynamic_cast<HistoryRecorder*>(p_.record)) recorder->setFreshQuestions(fresh);
     p_.app.unload(kName);
 }
 

@@ -7,9 +7,9 @@
 
 #include <filesystem>
 
-namespace zv {
+#include "ui/ini_file.h"
 
-inline constexpr const char* kSettingsFile = "zarvana.ini";
+namespace zv {
 
 struct SoundSettings {
     int music = 70;

@@ -8,7 +8,8 @@ from . import layout, waiting
 # program's name, which is the board's title too.
 OWN_TITLES = {layout.MAIN.title, layout.QUESTION_EDITOR.title, layout.OPTIONS_DIALOG.title,
               layout.RULES_WINDOW.title, layout.ABOUT_BOX.title, layout.EXIT_DIALOG.title,
-              layout.SOUND_DIALOG.title}
+              layout.SOUND_DIALOG.title, layout.STATISTICS_WINDOW.title, layout.PLAYER_DIALOG.title,
+              layout.CONFIRM.title}
 
 
 class Dialogs:

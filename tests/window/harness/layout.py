@@ -63,15 +63,16 @@ class Form:
 
 # ---------------------------------------------------------------- main menu
 
-_menu = {"Image1": Box(0, 0, 7200, 2160), "Image2": Box(0, 7080, 7200, 720),
+_menu = {"Image1": Box(0, 0, 7200, 2160), "Image2": Box(0, 7840, 7200, 720),
          # The bare form left of the entries.
-         "background": Box(120, 2400, 960, 4560)}
+         "background": Box(120, 2400, 960, 5320)}
 MENU_ENTRIES = [("Label1", "Play The Game"), ("Label2", "Question Editor"), ("Label5", "Options"),
-                ("Label6", "Rules"), ("Label3", "About the game"), ("Label4", "Exit")]
+                ("Label6", "Rules"), ("Label7", "Statistics"), ("Label3", "About the game"), ("Label4", "Exit")]
 for _i, (_name, _caption) in enumerate(MENU_ENTRIES):
     _menu[_name] = Box(1200, 2400 + 760 * _i, 4800, 600)
-MAIN = Form("Main", "ZRV - Zarvana, a quiz by the Zarvana team", 7200, 7800, _menu)
-PLAY, EDITOR, OPTIONS, RULES, ABOUT, EXIT = "Label1", "Label2", "Label5", "Label6", "Label3", "Label4"
+MAIN = Form("Main", "ZRV - Zarvana, a quiz by the Zarvana team", 7200, 8560, _menu)
+PLAY, EDITOR, OPTIONS, RULES, STATISTICS, ABOUT, EXIT = ("Label1", "Label2", "Label5", "Label6", "Label7", "Label3",
+                                                         "Label4")
 
 # ---------------------------------------------------------------- game board
 
@@ -86,6 +87,7 @@ _board = {
     "lblTotal": px(204, 112, 150, 22),
     "Image5": px(24, 420, 976, 80),
     "lblQuestion": px(60, 428, 904, 64),
+    "lblExplain": px(140, 300, 620, 60),
     "Image9": Box(11520, 720, 1305, 675),
     "Image10": Box(12720, 120, 1305, 675),
     "Image11": Box(13800, 720, 1305, 675),
@@ -140,12 +142,33 @@ RULES_WINDOW = Form("Rules", "Rules", 9600, 8880, {
 LINK_AIM = (0.12, 0.5)
 
 _types = Box(240, 180, 4920, 1380)
-OPTIONS_DIALOG = Form("frmOptions", "Options", 5400, 4380, {
+OPTIONS_DIALOG = Form("frmOptions", "Options", 5400, 5400, {
     "Option1": Box(240, 600, 1500, 420).inside(_types),
     "Option2": Box(240 + 1560, 600, 1500, 420).inside(_types),
     "Option3": Box(240 + 2 * 1560, 600, 1500, 420).inside(_types),
-    "Command1": Box(2100, 3720, 1200, 420),
-    "Command2": Box(3480, 3720, 1200, 420),
+    "Check3": Box(240, 380, 4440, 360).inside(Box(240, 3720, 4920, 900)),
+    "Command1": Box(2100, 4740, 1200, 420),
+    "Command2": Box(3480, 4740, 1200, 420),
+})
+
+# ---------------------------------------------------------------- Statistics
+
+STATISTICS_WINDOW = Form("frmStatistics", "Statistics", 13800, 9720, {
+    "lblPlayer": Box(240, 120, 8400, 360),
+    "lblGames": Box(2160, 540, 1920, 300),
+    "lblBest": Box(2160, 840, 1920, 300),
+    "Frame1": Box(240, 1560, 6540, 2640),
+    "Frame2": Box(7020, 1560, 6540, 2640),
+    "Frame3": Box(240, 4320, 6540, 2400),
+    "List1": Box(120, 300, 6300, 1980).inside(Box(7020, 4320, 6540, 2400)),
+    "List2": Box(120, 300, 13080, 1740).inside(Box(240, 6840, 13320, 2160)),
+    "Command1": Box(240, 9120, 1800, 420),
+    "Command2": Box(12360, 9120, 1200, 420),
+})
+PLAYER_DIALOG = Form("frmPlayer", "Your name", 5400, 2280, {
+    "Text1": Box(240, 840, 4920, 360),
+    "Command1": Box(2520, 1440, 1200, 420),
+    "Command2": Box(3960, 1440, 1200, 420),
 })
 
 _sound = Box(240, 180, 4920, 2280)
@@ -162,7 +185,17 @@ SOUND_DIALOG = Form("frmSound", "Sound", 5400, 3480, {
 _editor = {"Text1": Box(2160, 240, 9000, 360),
            "Combo1": Box(2160, 2550, 1200, 360), "Combo2": Box(6120, 2550, 1200, 360),
            "add1": Box(2160, 3120, 1800, 420), "Command2": Box(8520, 3120, 2640, 420),
-           "List1": Box(240, 3720, 10920, 5640)}
+           "txtExplain": Box(2160, 3660, 9000, 360), "txtFind": Box(2160, 4140, 3240, 360),
+           "cmdSave": Box(7080, 4110, 1920, 420), "cmdRemove": Box(9120, 4110, 2040, 420),
+           "cmdImport": Box(7080, 4620, 1920, 420), "cmdExport": Box(9120, 4620, 2040, 420),
+           "List1": Box(240, 5160, 10920, 4200)}
 for _i in range(4):
     _editor[f"Options({_i})"] = Box(2160, 720 + _i * 450, 9000, 360)
 QUESTION_EDITOR = Form("Question", "Question Editor", 11520, 9720, _editor)
+CONFIRM = Form("frmConfirm", "Delete question", 6600, 2640, {"Command1": Box(2040, 1860, 1200, 420),
+                                                             "Command2": Box(3360, 1860, 1200, 420)})
+IMPORT = Form("frmImport", "Import questions", 9000, 6780, {"Label1": Box(240, 240, 8520, 600),
+                                                          "List1": Box(240, 1860, 8520, 3660),
+                                                          "cmdMerge": Box(2400, 5760, 1440, 420),
+                                                          "cmdReplace": Box(3960, 5760, 1440, 420)})
+EXPORT = Form("frmExport", "Export questions", 6000, 2280, {"cmdExport": Box(1440, 1260, 1560, 420)})
