@@ -1,6 +1,7 @@
 // The question bank the game ships: every line a well-formed question,
-// numbered 1 to n, at least 30 questions a level, the correct letters spread
-// over A to D, no question or option repeated, texts that fit the board.
+// numbered 1 to 1500, 100 questions a level with 25 right answers on each
+// letter, no question or option repeated, texts that fit the board; and
+// every question explained in one line, with a category.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <set>
 
 #include "bank/bank_folder.h"
+#include "bank/question_extras.h"
 #include "bank/record.h"
 #include "support/test_folder.h"
 #include "toolkit/text_encoding.h"
@@ -46,7 +48,6 @@ TEST(ShippedBank, EveryLineIsAWellFormedQuestion)
     LineReader in(kData / "default.zrv");
     std::string_view line;
     std::array<int, 15> perLevel{};
-    std::map<char, int> letters;
     std::array<std::map<char, int>, 15> lettersPerLevel;
     std::set<std::string> questions;
     int n = 0;
@@ -66,7 +67,6 @@ TEST(ShippedBank, EveryLineIsAWellFormedQuestion)
             if (rec[kDifficulty] == std::to_string(l)) level = l;
         ASSERT_NE(level, 0) << "difficulty must be written 1 to 15";
         ++perLevel[static_cast<std::size_t>(level - 1)];
-        ++letters[answer];
         ++lettersPerLevel[static_cast<std::size_t>(level - 1)][answer];
 
         const std::string question = UnescapeCommas(rec[kQuestion]);
@@ -81,20 +81,44 @@ TEST(ShippedBank, EveryLineIsAWellFormedQuestion)
             EXPECT_TRUE(options.insert(folded(option)).second) << "repeated option " << option;
         }
     }
+    EXPECT_EQ(n, 1500);
     for (int level = 1; level <= 15; ++level) {
-        EXPECT_GE(perLevel[static_cast<std::size_t>(level - 1)], 30) << "level " << level;
-        for (auto [letter, count] : lettersPerLevel[static_cast<std::size_t>(level - 1)])
-            EXPECT_LE(2 * count, perLevel[static_cast<std::size_t>(level - 1)]) << "level " << level << " " << letter;
+        EXPECT_EQ(perLevel[static_cast<std::size_t>(level - 1)], 100) << "level " << level;
+        for (char letter : {'A', 'B', 'C', 'D'})
+            EXPECT_EQ(lettersPerLevel[static_cast<std::size_t>(level - 1)][letter], 25) << "level " << level << " " << letter;
     }
-    for (char letter : {'A', 'B', 'C', 'D'}) {
-        EXPECT_GE(letters[letter] * 100, n * 20) << letter;
-        EXPECT_LE(letters[letter] * 100, n * 30) << letter;
+}
+
+TEST(ShippedBank, EveryQuestionIsExplainedAndEveryLevelHasEveryCategory)
+{
+    const std::set<std::string> kCategories = {"Science", "History", "Geography", "Language",
+                                               "Arts",    "Sport",   "Nature",    "Everyday life"};
+    const BankFolder data(kData);
+    const QuestionExtras extras = QuestionExtras::read(data, "default.zrv");
+    LineReader in(kData / "default.zrv");
+    std::string_view line;
+    std::array<std::map<std::string, int>, 15> categoriesPerLevel;
+    while (in.next(line)) {
+        SCOPED_TRACE(std::string(line));
+        QuestionRecord rec;
+        SplitRecord(line, rec);
+        const QuestionExtra* extra = extras.find(rec[kQuestion]);
+        ASSERT_NE(extra, nullptr) << "no explanation";
+        EXPECT_FALSE(extra->explanation.empty());
+        EXPECT_LE(characters(extra->explanation), 200u);
+        EXPECT_TRUE(kCategories.count(extra->category)) << extra->category;
+        ++categoriesPerLevel[static_cast<std::size_t>(std::stoi(rec[kDifficulty]) - 1)][extra->category];
     }
+    for (int level = 1; level <= 15; ++level)
+        for (const std::string& category : kCategories)
+            EXPECT_GE(categoriesPerLevel[static_cast<std::size_t>(level - 1)][category], 6)
+                << "level " << level << " " << category;
 }
 
 TEST(ShippedBank, TheInstalledBankHoldsTheSameQuestions)
 {
     EXPECT_EQ(test::readFile(kData / "imp.zrv"), test::readFile(kData / "default.zrv"));
+    EXPECT_EQ(test::readFile(kData / "imp-extras.tsv"), test::readFile(kData / "default-extras.tsv"));
 }
 
 }  // namespace
