@@ -9,6 +9,7 @@ is one, the whole screen where the board is. The game uses one question a
 level of the shipped bank, so the right answer of each is known.
 """
 
+import shutil
 import sys
 from pathlib import Path
 
@@ -19,6 +20,11 @@ from harness import banks, layout, waiting
 from harness.session import Session
 
 ZRV_LIKE = 2
+# A teacher's set with one line the bank cannot take, for the import's preview.
+LESSON = ('question,option_a,option_b,option_c,option_d,answer,level,explanation\r\n'
+          '"Which river flows through Baghdad, Iraq?",Euphrates,Tigris,Jordan,Nile,B,9,It runs through the city.\r\n'
+          'How many sides has a hexagon?,Five,Six,Seven,Eight,Six,2,\r\n'
+          'Which planet is called the Red Planet?,Venus,Mars,Saturn,Mercury,B,16,\r\n')
 CORNER = (1, 1)  # the pointer out of the way: no flicker, no tool tip
 
 
@@ -52,6 +58,8 @@ class Photographer:
         s = self.s
         bank, letters = banks.shipped_bank_one_per_level()
         menu = s.start(game_type=ZRV_LIKE, bank=bank)
+        # The shipped explanations, so that the verdict's shot shows one.
+        shutil.copy(banks.REPO / "data" / "default-extras.tsv", s.folder.path / "imp-extras.tsv")
         self.window("main-menu", menu, layout.MAIN)
 
         options = self.open(menu, layout.OPTIONS, layout.OPTIONS_DIALOG.title)
@@ -89,6 +97,18 @@ class Photographer:
         s.click(layout.QUESTION_EDITOR, "Command2", editor)
         waiting.pause(0.5)
         self.window("editor-analyzer", editor)
+        lesson = s.folder.path / "lesson.csv"
+        lesson.write_bytes(LESSON.encode())
+        s.click(layout.QUESTION_EDITOR, "cmdImport", editor)
+        chooser = s.wait_window("Choose a set of questions")
+        s.keys.type(str(lesson))
+        s.keys.press("Return")
+        s.wait_gone(chooser)
+        preview = s.wait_window(layout.IMPORT.title)
+        waiting.pause(0.3)
+        self.window("editor-import", preview)
+        s.keys.press("Escape")
+        s.wait_gone(preview)
         s.windows.close(editor)
         s.wait_gone(editor)
 
