@@ -59,6 +59,19 @@ class EditorChanges(WindowTest):
         self.assertEqual(self.line(3), edited3, "the first edit was lost")
         self.assertEqual(self.line(7), want, "the second edit was lost")
 
+    def test_the_numbered_delete_box_lets_only_digits_in(self):
+        self.start()
+        self.keys.press("e")
+        editor = self.wait_window(E.title)
+        original = banks.test_bank()
+        self.click(E, "deletedata", editor)
+        box = self.wait_window(layout.DELETE.title)
+        self.click(layout.DELETE, "Text1", box)
+        self.keys.type("x3")  # the letter never reaches the box
+        self.click(layout.DELETE, "Command1", box)
+        waiting.until(lambda: len(self.folder.bank_lines()) == 14, timeout=3, what="question 3 deleted")
+        self.assertEqual(self.line(3), "3," + original[3].split(",", 1)[1], "question 4 not numbered 3")
+
     def test_an_explanation_typed_in_the_editor_shows_after_the_verdict(self):
         menu = self.start()
         self.keys.press("e")

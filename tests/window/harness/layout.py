@@ -184,7 +184,7 @@ SOUND_DIALOG = Form("frmSound", "Sound", 5400, 3480, {
 
 _editor = {"Text1": Box(2160, 240, 9000, 360),
            "Combo1": Box(2160, 2550, 1200, 360), "Combo2": Box(6120, 2550, 1200, 360),
-           "add1": Box(2160, 3120, 1800, 420), "Command2": Box(8520, 3120, 2640, 420),
+           "add1": Box(2160, 3120, 1800, 420), "deletedata": Box(4080, 3120, 1800, 420), "Command2": Box(8520, 3120, 2640, 420),
            "txtExplain": Box(2160, 3660, 9000, 360), "txtFind": Box(2160, 4140, 3240, 360),
            "cmdSave": Box(7080, 4110, 1920, 420), "cmdRemove": Box(9120, 4110, 2040, 420),
            "cmdImport": Box(7080, 4620, 1920, 420), "cmdExport": Box(9120, 4620, 2040, 420),
@@ -199,3 +199,5 @@ IMPORT = Form("frmImport", "Import questions", 9000, 6780, {"Label1": Box(240, 2
                                                           "cmdMerge": Box(2400, 5760, 1440, 420),
                                                           "cmdReplace": Box(3960, 5760, 1440, 420)})
 EXPORT = Form("frmExport", "Export questions", 6000, 2280, {"cmdExport": Box(1440, 1260, 1560, 420)})
+DELETE = Form("Delete", "Delete a Record", 5400, 2280, {"Text1": Box(240, 900, 3000, 360),
+                                                      "Command1": Box(3600, 870, 1200, 420)})
