@@ -64,15 +64,15 @@ Control& panel(Form& f, const std::string& name, design::Box box, const std::str
 
 // A chart of `count` values in `frame`: value labels `name`(0..count-1),
 // not drawn where a chart library draws the chart.
-void chart(Form& f, Control& frame, const char* name, int count, BarChart spec)
+void chart(Form& f, Control& frame, const char* name, int count, BarChart bars)
 {
     for (int i = 0; i < count; ++i) {
         Control& v = design::in(frame, design::label(f, name, {120 + i * 320, 240, 300, 255}, "", i));
         v.setForeColor(kText);
-        spec.valueLabels.push_back(&v);
+        bars.valueLabels.push_back(&v);
     }
-    spec.barColour = &f.ctl("shpBar");
-    frame.setBarChart(std::move(spec));
+    bars.barColour = &f.ctl("shpBar");
+    frame.setBarChart(std::move(bars));
 }
 
 }  // namespace
