@@ -12,6 +12,8 @@
 namespace zv {
 
 bool isValidUtf8(std::string_view bytes);
+// Appends the character `c` (a Unicode code point) to `out` as UTF-8.
+void appendUtf8(std::string& out, char32_t c);
 std::string windows1252ToUtf8(std::string_view bytes);
 // The text as UTF-8, whichever of the two it was written in.
 std::string displayText(std::string_view bytes);
